@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+// The one seam for every question put to the user: modal dialogs and message
+// boxes alike. By default a dialog runs its own event loop and a message box
+// is a QMessageBox; a test installs an answerer that sees the request and
+// chooses the result, with no event loop and no screen.
+class CModal {
+public:
+    enum EButtons { OkOnly, YesNo };
+    enum EIcon { NoIcon, Information, Question, Exclamation, Stop };
+    // Results as the game knows them.
+    enum EResult { IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7 };
+
+    struct SRequest {
+        QDialog* dialog = nullptr;  // set for a dialog run, null for a message box
+        QString caption;            // window title (the box's or the dialog's)
+        QString text;               // message-box text; empty for dialogs
+        EButtons buttons = OkOnly;
+        EIcon icon = NoIcon;
+    };
+    // Returns the result the user would have chosen. For a dialog the answerer
+    // may operate its widgets (click OK, type a name) and return dialog->result().
+    using Answerer = std::function<int(const SRequest&)>;
+
+    // Runs dlg modally and returns its result code.
+    static int Run(QDialog& dlg);
+    // A message box owned by owner (may be null) with an explicit caption.
+    static int Message(QWidget* owner, const QString& text, const QString& caption,
+                       EButtons buttons = OkOnly, EIcon icon = NoIcon);
+    // The application's own box: its caption is the application's name.
+    static int AppMessage(const QString& text, EButtons buttons = OkOnly,
+                          EIcon icon = Exclamation);
+    static QString AppName() { return QStringLiteral("Tallyfold"); }
+
+    // Tests only: null restores the real dialogs.
+    static void SetAnswerer(Answerer answerer);
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/ISound.h"
+
+// Records which cues were asked for, in order and mode, instead of playing them.
+class CSoundRecorder : public ISound {
+public:
+    using Cue = std::pair<std::string, ESoundMode>;
+    void Play(const std::string& file, ESoundMode mode) override { m_cues.emplace_back(file, mode); }
+    const std::vector<Cue>& Cues() const { return m_cues; }
+    void Clear() { m_cues.clear(); }
+
+private:
+    std::vector<Cue> m_cues;
+};
