@@ -10,6 +10,14 @@ class QWidget;
 // boxes alike. By default a dialog runs its own event loop and a message box
 // is a QMessageBox; a test installs an answerer that sees the request and
 // chooses the result, with no event loop and no screen.
+//
+// A dialog prepares itself when it opens (fills its controls, places itself) in
+// its showEvent. When answered, the dialog is shown without reaching the screen
+// (Qt::WA_DontShowOnScreen) before the answerer sees it, so it looks as the user
+// would see it and isVisible() tells the truth; it is hidden again afterwards.
+//
+// A dialog that is rejected (Escape, the close box, reject()) ends with IdCancel,
+// as the game expects; accept() gives IdOk and done(n) gives n.
 class CModal {
 public:
     enum EButtons { OkOnly, YesNo };
@@ -19,6 +27,7 @@ public:
 
     struct SRequest {
         QDialog* dialog = nullptr;  // set for a dialog run, null for a message box
+        QWidget* owner = nullptr;   // the message box's owner, or the dialog's parent
         QString caption;            // window title (the box's or the dialog's)
         QString text;               // message-box text; empty for dialogs
         EButtons buttons = OkOnly;
