@@ -1,0 +1,55 @@
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "players/IFileSystem.h"
+
+// Files kept in memory. Every path asked for is recorded, so a test can
+// check that nothing outside a folder was touched; paths in m_refused can
+// neither be read nor written.
+class CMemoryFileSystem : public IFileSystem {
+public:
+    bool ReadAll(const std::string& path, std::string& bytes) override {
+        m_touched.push_back(path);
+        const auto it = m_files.find(path);
+        bytes = it == m_files.end() || m_refused.count(path) ? std::string() : it->second;
+        return it != m_files.end() && !m_refused.count(path);
+    }
+    bool CreateNew(const std::string& path) override {
+        m_touched.push_back(path);
+        if (m_files.count(path) || m_refused.count(path) || m_bRefuseAll) return false;
+        m_files[path];
+        return true;
+    }
+    bool Replace(const std::string& path, const std::string& bytes) override {
+        m_touched.push_back(path);
+        if (m_refused.count(path) || m_bRefuseAll) return false;
+        m_files[path] = bytes;
+        return true;
+    }
+    bool Remove(const std::string& path) override {
+        m_touched.push_back(path);
+        return !m_refused.count(path) && m_files.erase(path) == 1;
+    }
+
+    // True when every path touched so far names a file directly in folder
+    // (no deeper path, no "." or "..", no way out by a backslash either).
+    bool TouchedOnlyInside(const std::string& folder) const {
+        for (const std::string& path : m_touched) {
+            if (path.compare(0, folder.size(), folder) != 0) return false;
+            const std::string name = path.substr(folder.size());
+            if (name.empty() || name == "." || name == ".." ||
+                name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
+                return false;
+        }
+        return true;
+    }
+
+    std::map<std::string, std::string> m_files;
+    std::set<std::string> m_refused;
+    bool m_bRefuseAll = false;  // no file can be made or written
+    std::vector<std::string> m_touched;
+};
