@@ -38,7 +38,7 @@ struct SBaseUnits {
 // QRadioButton (each "group" radio starts a QButtonGroup named "group" + its id),
 // groupbox QGroupBox (kept below its siblings and transparent to the mouse, as
 // group boxes merely frame), static QLabel (plain text, top aligned, word wrap),
-// frame and icon QFrame, edit QLineEdit (QPlainTextEdit when "multiline"),
+// frame QFrame, icon an empty QLabel, edit QLineEdit (QPlainTextEdit when "multiline"),
 // listbox QListWidget.
 //
 // Buttons 1 and 2 end the dialog through accept() and reject(); a dialog that
