@@ -1,0 +1,18 @@
+#pragma once
+
+#include <random>
+
+#include "platform/IRandom.h"
+
+// The game's random source: uniform in 0..32767, seeded once when made.
+class CSystemRandom : public IRandom {
+public:
+    // Seeded from the time, so that every run deals differently.
+    CSystemRandom();
+    explicit CSystemRandom(unsigned seed);
+    int Next() override;
+
+private:
+    std::mt19937 m_engine;
+    std::uniform_int_distribution<int> m_range{0, 32767};
+};
