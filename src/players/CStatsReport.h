@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+class CStatistics;
+
+// The statistics report of one game record, as shown in the statistics
+// window (CR LF line ends) and written to "stats.txt" for printing (LF).
+class CStatsReport {
+public:
+    static constexpr const char* kFileName = "stats.txt";
+
+    // Appends the heading, the title and the player's name, then the record's own lines.
+    static void BuildReport(std::string& report, const std::string& playerName,
+                            const CStatistics& record, bool bCrLf);
+};
