@@ -73,14 +73,21 @@ TEST(GameStats, ResetRestoresTheDefaultsButKeepsTheTimesPlayed) {
     EXPECT_EQ(stats.m_nTimesPlayed, 3);
 }
 
-TEST(GameStats, ARecordCutOffAfterLineNineReadsTheRestAsZero) {
+// A record read from the given lines, over one whose counts were not zero.
+CGameStats ReadRecord(const std::string& lines) {
     CMemoryFileSystem files;
-    files.m_files["f"] = "t\r\ns\r\ne\r\n\r\nFALSE\r\n0\r\n57\r\nFALSE\r\nBob\r\n";
+    files.m_files["f"] = lines;
     CTextFile file(files);
     file.Open("f", CTextFile::ModeRead);
     CGameStats stats;
     stats.m_nPasses = 5;
+    stats.m_nMissedMoves = 5;
     EXPECT_TRUE(stats.Read(file));
+    return stats;
+}
+
+TEST(GameStats, ARecordCutOffAfterLineNineReadsTheRestAsZero) {
+    const CGameStats stats = ReadRecord("t\r\ns\r\ne\r\n\r\nFALSE\r\n0\r\n57\r\nFALSE\r\nBob\r\n");
     EXPECT_EQ(stats.m_strOpponent, "Bob");
     EXPECT_EQ(stats.m_nScore, 57);
     EXPECT_FALSE(stats.m_bDidNotWin);
@@ -91,12 +98,7 @@ TEST(GameStats, ARecordCutOffAfterLineNineReadsTheRestAsZero) {
 }
 
 TEST(GameStats, AnEmptyFileReadsEmptyTextsTrueFlagsAndZeros) {
-    CMemoryFileSystem files;
-    files.m_files["f"] = "";
-    CTextFile file(files);
-    file.Open("f", CTextFile::ModeRead);
-    CGameStats stats;
-    stats.Read(file);
+    const CGameStats stats = ReadRecord("");
     EXPECT_TRUE(stats.m_bFinished);
     EXPECT_TRUE(stats.m_bDidNotWin);
     EXPECT_EQ(stats.m_nScore, 0);

@@ -51,25 +51,44 @@ TEST(TextFile, ReadsALineOfAnyLength) {
     EXPECT_EQ(ReadLines(huge + "\r\nend\r\n"), (std::vector<std::string>{huge, "end"}));
 }
 
-TEST(TextFile, WritesEveryLineFeedAsCrLfAndKeepsOtherBytes) {
+struct SWriteCase {
+    const char* what;
+    CTextFile::EOpen mode;
+    const char* before;  // null: no file
+    std::string text;
+    const char* after;   // null: still no file
+    bool bWritten;
+    bool bRefuse = false;
+};
+
+class TextFileWriting : public testing::TestWithParam<SWriteCase> {};
+
+TEST_P(TextFileWriting, StoresLinesWithCrLfOnlyWhenClosed) {
+    const SWriteCase& c = GetParam();
     CMemoryFileSystem files;
+    if (c.before != nullptr) files.m_files["f"] = c.before;
+    files.m_bRefuseAll = c.bRefuse;
     CTextFile file(files);
-    ASSERT_TRUE(file.Open("f", CTextFile::ModeCreate));
-    file.WriteString("Ann\n");
-    file.WriteString("\xC3\x85sa\rx\n\n");
-    EXPECT_TRUE(file.Close());
-    EXPECT_EQ(files.m_files["f"], "Ann\r\n\xC3\x85sa\rx\r\n\r\n");
+    file.Open("f", c.mode);
+    file.WriteString(c.text);
+    const std::string beforeClose = files.m_files.count("f") ? files.m_files["f"] : "<none>";
+    EXPECT_EQ(beforeClose, c.before ? c.before : "<none>") << "written before Close: " << c.what;
+    EXPECT_EQ(file.Close(), c.bWritten) << c.what;
+    if (c.after == nullptr) EXPECT_EQ(files.m_files.count("f"), 0u) << c.what;
+    else EXPECT_EQ(files.m_files["f"], c.after) << c.what;
 }
 
-TEST(TextFile, CreatingEmptiesAnExistingFile) {
-    CMemoryFileSystem files;
-    files.m_files["f"] = "old\r\n";
-    CTextFile file(files);
-    file.Open("f", CTextFile::ModeCreate);
-    file.WriteString("new\n");
-    file.Close();
-    EXPECT_EQ(files.m_files["f"], "new\r\n");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Modes, TextFileWriting,
+    testing::Values(
+        SWriteCase{"bytes kept, LF as CR LF", CTextFile::ModeCreate, nullptr, "Ann\n\xC3\x85sa\rx\n\n",
+                   "Ann\r\n\xC3\x85sa\rx\r\n\r\n", true},
+        SWriteCase{"create empties", CTextFile::ModeCreate, "old\r\n", "new\n", "new\r\n", true},
+        SWriteCase{"refused", CTextFile::ModeCreate, "old\r\n", "new\n", "old\r\n", false, true},
+        SWriteCase{"append", CTextFile::ModeAppend, "a\r\n", "b\n", "a\r\nb\r\n", true},
+        SWriteCase{"append after a last line without its end", CTextFile::ModeAppend,
+                   "a\r\nAnn0.ply", "b\n", "a\r\nAnn0.ply\r\nb\r\n", true},
+        SWriteCase{"append never creates", CTextFile::ModeAppend, nullptr, "b\n", nullptr, false}));
 
 TEST(TextFile, AWriteNotClosedLeavesTheFileAsItWas) {
     CMemoryFileSystem files;
@@ -80,44 +99,6 @@ TEST(TextFile, AWriteNotClosedLeavesTheFileAsItWas) {
         file.WriteString("new\n");
     }
     EXPECT_EQ(files.m_files["f"], "old\r\n");
-}
-
-TEST(TextFile, CloseReportsAFileThatCouldNotBeWritten) {
-    CMemoryFileSystem files;
-    files.m_bRefuseAll = true;
-    CTextFile file(files);
-    file.Open("f", CTextFile::ModeCreate);
-    file.WriteString("x\n");
-    EXPECT_FALSE(file.Close());
-}
-
-TEST(TextFile, AppendingWritesAfterTheExistingLines) {
-    CMemoryFileSystem files;
-    files.m_files["f"] = "a\r\n";
-    CTextFile file(files);
-    ASSERT_TRUE(file.Open("f", CTextFile::ModeAppend));
-    file.WriteString("b\n");
-    EXPECT_TRUE(file.Close());
-    EXPECT_EQ(files.m_files["f"], "a\r\nb\r\n");
-}
-
-TEST(TextFile, AppendingStartsANewLineAfterALastLineWithoutItsEnd) {
-    CMemoryFileSystem files;
-    files.m_files["f"] = "a\r\nAnn0.ply";
-    CTextFile file(files);
-    file.Open("f", CTextFile::ModeAppend);
-    file.WriteString("b\n");
-    file.Close();
-    EXPECT_EQ(files.m_files["f"], "a\r\nAnn0.ply\r\nb\r\n");
-}
-
-TEST(TextFile, AppendingNeverCreatesAMissingFile) {
-    CMemoryFileSystem files;
-    CTextFile file(files);
-    EXPECT_FALSE(file.Open("f", CTextFile::ModeAppend));
-    file.WriteString("b\n");
-    EXPECT_FALSE(file.Close());
-    EXPECT_EQ(files.m_files.count("f"), 0u);
 }
 
 TEST(TextFile, ReadingAMissingFileFails) {
