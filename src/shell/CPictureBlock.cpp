@@ -64,7 +64,8 @@ std::unique_ptr<CPictureBlock> ReadPicture(const std::uint8_t* file, std::size_t
 
     const int side = std::abs(block->m_nHeight == INT32_MIN ? 0 : block->m_nHeight);
     if (!IsSupportedDepth(block->m_nBitsPerPixel) || block->m_nWidth < 1 ||
-        block->m_nWidth > kMaxPictureSide || side < 1 || side > kMaxPictureSide) {
+        block->m_nWidth > kMaxPictureSide || side < 1 || side > kMaxPictureSide ||
+        std::int64_t(block->m_nWidth) * side > kMaxPicturePixels) {
         return nullptr;
     }
     // 64-bit sums: a colours-used field near 2^32 cannot wrap around.

@@ -54,9 +54,11 @@ private:
     std::uint32_t m_nColorsUsed = 0;
 };
 
-// Pictures larger than this on either side are refused: no screen shows them
-// and they would only serve to exhaust memory.
+// Pictures larger than this on either side, or in all, are refused: no screen
+// shows them, and a small file of one bit per pixel could otherwise ask for
+// gigabytes once decoded.
 constexpr int kMaxPictureSide = 16384;
+constexpr std::int64_t kMaxPicturePixels = std::int64_t(1) << 24;
 
 // The whole file in memory -> its bitmap block, or null when the file is not a
 // picture this program can show or any part of it lies outside the file.
