@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QBuffer>
+#include <QByteArray>
+#include <QObject>
+#include <memory>
+#include <optional>
+
+#include "platform/ISound.h"
+
+class CWaveFile;
+class QAudioSink;
+class QEventLoop;
+
+// Plays wave files on the default audio output (or a given one).
+//
+// A synchronous cue waits in a local event loop that takes no user input, so
+// the window still repaints but does not react; timers keep firing, so code
+// that must not run twice guards itself. A new cue, synchronous or not, ends
+// the one still playing, also one that a synchronous call is waiting for.
+// A missing or damaged file, a machine without audio output or an output that
+// fails plays nothing, reports nothing, and returns at once; a synchronous
+// wait never lasts much longer than the file itself.
+class CSoundPlayer : public QObject, public ISound {
+    Q_OBJECT
+public:
+    explicit CSoundPlayer(QObject* parent = nullptr);
+    // Always plays on this output; a null device stands for a machine without audio.
+    explicit CSoundPlayer(const QAudioDevice& output, QObject* parent = nullptr);
+    ~CSoundPlayer() override;
+
+    void Play(const std::string& file, ESoundMode mode) override;
+    bool IsPlaying() const;
+
+private:
+    QAudioDevice Output() const;
+    bool Start(const CWaveFile& wave);
+    void WaitUntilPlayed(int durationMs);
+    void Stop();
+
+    std::optional<QAudioDevice> m_fixedOutput;
+    std::unique_ptr<QAudioSink> m_pSink;
+    QAudioFormat m_format;
+    QByteArray m_samples;
+    QBuffer m_buffer;
+    // Counts the cues started, so a wait knows when its cue was replaced.
+    unsigned m_nCue = 0;
+    QEventLoop* m_pWait = nullptr;
+};
