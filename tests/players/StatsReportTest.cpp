@@ -3,6 +3,7 @@
 #include <string>
 
 #include "players/CGameStats.h"
+#include "players/CMemoryFileSystem.h"
 #include "players/CStatsReport.h"
 
 namespace {
@@ -76,6 +77,16 @@ TEST(StatsReport, TellsTheTimesPlayedRightAfterThePlayerWhenNotZero) {
     EXPECT_NE(report.find("Game Player: Ann\n\nNumber of times game played: 4\n"
                           "Game was finished"),
               std::string::npos);
+}
+
+TEST(StatsReport, IsWrittenForPrintingWithCrLfOnDisk) {
+    std::string report;
+    CStatsReport::BuildReport(report, "Ann", FinishedGame(), false);
+    CMemoryFileSystem files;
+    EXPECT_TRUE(CStatsReport::WriteFile("players/", report, files));
+    EXPECT_EQ(files.m_files["players/stats.txt"], WithLineEnds(kFinishedReport, "\r\n"));
+    files.m_bRefuseAll = true;
+    EXPECT_FALSE(CStatsReport::WriteFile("players/", report, files));
 }
 
 }  // namespace
