@@ -188,14 +188,20 @@ CBestPiece CBoard::FindBestPiece(int a, int b, int c) {
 int CBoard::ScanRanked(int& nCase) const {
     // The scan asks, piece by piece in rank order, for the lowest case giving
     // its value. A value window indexed directly answers that in one step;
-    // values outside it (never reached by numbers 0..10) are looked up case
-    // by case. The answer is the same as scanning all 104 cases per piece.
+    // the few results outside it (never reached by numbers 0..10) are kept in
+    // case order and searched for values outside the window. The answer is
+    // the same as comparing every piece with all 104 cases.
     constexpr int kLow = -1024;
     constexpr int kWidth = 2048;
     std::uint8_t lowestCase[kWidth] = {};
-    for (int k = kCases; k >= 1; --k) {
+    int outsideCase[kCases];
+    int nOutside = 0;
+    for (int k = 1; k <= kCases; ++k) {
+        if (!m_bCaseValid[k - 1]) continue;
         const int v = m_nCaseResults[k - 1];
-        if (m_bCaseValid[k - 1] && v >= kLow && v < kLow + kWidth) {
+        if (v < kLow || v >= kLow + kWidth) {
+            outsideCase[nOutside++] = k;
+        } else if (lowestCase[v - kLow] == 0) {
             lowestCase[v - kLow] = static_cast<std::uint8_t>(k);
         }
     }
@@ -210,9 +216,9 @@ int CBoard::ScanRanked(int& nCase) const {
             }
             continue;
         }
-        for (int k = 1; k <= kCases; ++k) {
-            if (m_bCaseValid[k - 1] && m_nCaseResults[k - 1] == value) {
-                nCase = k;
+        for (int j = 0; j < nOutside; ++j) {
+            if (m_nCaseResults[outsideCase[j] - 1] == value) {
+                nCase = outsideCase[j];
                 return i;
             }
         }

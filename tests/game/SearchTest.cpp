@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "BoardFixtures.h"
@@ -188,6 +189,62 @@ TEST(Search, FindsValuesOutsideTheUsualRangeWithLargeNumbers) {
     board.FindBestPiece(2000000000, 2000000000, 2);
     EXPECT_EQ(board.CaseResult(1), kNoResult);  // leaves 32 bits
     EXPECT_EQ(board.CaseResult(24), 2);         // 2 / (2e9 / 2e9)
+}
+
+// The plain scan: ranked pieces in order, each against cases 1..104.
+CBestPiece ScanEveryCase(const CBoard& board) {
+    CBestPiece best;
+    for (int i = 0; i < kCells; ++i) {
+        const int index = board.m_ranked[i];
+        if (index == kUnset) continue;
+        for (int k = 1; k <= kCases; ++k) {
+            if (board.CaseResult(k) != kNoResult &&
+                board.CaseResult(k) == board.Piece(index).m_nValue) {
+                return {true, i, index, k};
+            }
+        }
+    }
+    return best;
+}
+
+TEST(Search, AgreesWithScanningEveryCaseForEveryPiece) {
+    std::uint32_t state = 7;
+    auto next = [&](int range) {
+        state = state * 1103515245u + 12345u;
+        return static_cast<int>((state >> 8) % static_cast<std::uint32_t>(range));
+    };
+    int foundLarge = 0;
+    for (int round = 0; round < 3000; ++round) {
+        const bool large = next(4) == 0;
+        const int a = large ? next(2001) - 1000 : next(11);
+        const int b = large ? next(2001) - 1000 : next(11);
+        const int c = large ? next(2001) - 1000 : next(11);
+        std::array<int, kCells> values;
+        // Mostly small values, some far outside what numbers 0..10 reach, and
+        // with large numbers a few that their sums and products do reach.
+        for (int& v : values) v = next(10) == 0 ? next(4000001) - 2000000 : next(161) - 60;
+        if (large) {
+            values[next(kCells)] = a + b + c;
+            values[next(kCells)] = a * b - c;
+        }
+        CBoard board = BoardOf(values);
+        for (int taken = next(30); taken > 0; --taken) board.TakePiece(next(kCells), 1 + next(2));
+        board.RefreshCounts();
+        const int mask = 1 + next(15);
+        board.m_bAdd = mask & 1;
+        board.m_bSubtract = mask & 2;
+        board.m_bMultiply = mask & 4;
+        board.m_bDivide = mask & 8;
+        board.m_bPositiveOnly = next(2) == 0;
+        const CBestPiece best = board.FindBestPiece(a, b, c);
+        const CBestPiece expected = ScanEveryCase(board);
+        ASSERT_EQ(best.m_bFound, expected.m_bFound) << round;
+        ASSERT_EQ(best.m_nRankedIndex, expected.m_nRankedIndex) << round;
+        ASSERT_EQ(best.m_nBoardIndex, expected.m_nBoardIndex) << round;
+        ASSERT_EQ(best.m_nCase, expected.m_nCase) << round;
+        if (large && best.m_bFound) ++foundLarge;
+    }
+    EXPECT_GT(foundLarge, 100);
 }
 
 }  // namespace
