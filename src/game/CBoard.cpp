@@ -10,28 +10,32 @@
 #include "game/CCaseEnumerator.h"
 #include "platform/IRandom.h"
 
+namespace {
+
+// Lines after the 35th describe no cell and are not read.
+std::vector<std::string> ReadCellLines(std::istream& stream) {
+    std::vector<std::string> lines;
+    std::string line;
+    while (lines.size() < static_cast<std::size_t>(kCells) && std::getline(stream, line)) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
 bool CBoard::LoadFile(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return false;
     std::ifstream file(path);
     if (!file) return false;
-    std::vector<std::string> lines;
-    std::string line;
-    while (lines.size() < static_cast<std::size_t>(kCells) && std::getline(file, line)) {
-        lines.push_back(line);
-    }
-    LoadLines(lines);
+    LoadLines(ReadCellLines(file));
     return true;
 }
 
 void CBoard::LoadText(const std::string& text) {
-    std::vector<std::string> lines;
     std::istringstream stream(text);
-    std::string line;
-    while (lines.size() < static_cast<std::size_t>(kCells) && std::getline(stream, line)) {
-        lines.push_back(line);
-    }
-    LoadLines(lines);
+    LoadLines(ReadCellLines(stream));
 }
 
 void CBoard::LoadLines(const std::vector<std::string>& lines) {

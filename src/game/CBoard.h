@@ -27,6 +27,11 @@ struct CBestPiece {
 // Order of calls in a game: LoadFile (or LoadText/LoadLines) -> RefreshCounts
 // -> BlockRandomCells (refreshes itself) -> per turn FindBestPiece on each
 // dealt set, TakePiece on a move, RefreshCounts after every move or pass.
+//
+// The search is FindBestPiece here: CCaseEnumerator computes the 104 shapes
+// into m_nCaseResults, then the ranking is scanned. CCaseTable turns a case
+// number back into operators and slots; CArithmetic is the arithmetic of one
+// equation row with its two division rules.
 class CBoard {
 public:
     CBoard() = default;
