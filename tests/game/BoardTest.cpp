@@ -202,3 +202,19 @@ TEST(Board, CopiesAreIndependent) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Board, StartsWithAllOperatorsBothSignsAndAnEmptySearchTable) {
+    const CBoard board;
+    EXPECT_TRUE(board.m_bAdd && board.m_bSubtract && board.m_bMultiply && board.m_bDivide);
+    EXPECT_FALSE(board.m_bPositiveOnly);
+    EXPECT_EQ(board.m_nCurrentPlayer, 0);
+    EXPECT_EQ(board.m_nCaseResults.size(), 104u);
+    for (int k = 1; k <= kCases; ++k) EXPECT_EQ(board.CaseResult(k), kNoResult);
+    EXPECT_EQ(board.CaseResult(0), kNoResult);
+    EXPECT_EQ(board.CaseResult(105), kNoResult);
+    EXPECT_TRUE(board.m_bAllTaken);
+}
+
+}  // namespace
