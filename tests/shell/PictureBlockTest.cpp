@@ -3,36 +3,15 @@
 #include <climits>
 #include <cstring>
 
+#include "PictureSamples.h"
 #include "shell/CPictureBlock.h"
 
 namespace {
 
-// A picture whose pixels differ from row to row and column to column, so a
-// flipped, shifted or mis-strided decode shows.
-SPictureImage Pattern(int headerSize, int bits, int width = 11, int height = 5) {
-    SPictureImage image;
-    image.nHeaderSize = headerSize;
-    image.nWidth = width;
-    image.nHeight = height;
-    image.nBitsPerPixel = bits;
-    if (bits <= 8) {
-        for (std::uint32_t k = 0; k < (1u << bits); ++k) {
-            image.colors.push_back(0xFF000000u | (k * 0x010203u + 0x102030u) % 0x1000000u);
-        }
-    }
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t n = std::uint32_t(x * 7 + y * 3);
-            image.pixels.push_back(bits <= 8 ? n % (1u << bits) : (n * 0x030507u) & 0xFFFFFFu);
-        }
-    }
-    return image;
-}
-
 std::vector<std::uint32_t> Expected(const SPictureImage& image) {
     std::vector<std::uint32_t> colors;
-    for (std::uint32_t value : image.pixels) {
-        colors.push_back(image.nBitsPerPixel <= 8 ? image.colors[value] : 0xFF000000u | value);
+    for (int y = 0; y < image.nHeight; ++y) {
+        for (int x = 0; x < image.nWidth; ++x) colors.push_back(SampleColor(image, x, y));
     }
     return colors;
 }
@@ -55,7 +34,7 @@ struct SDepthCase {
 class PictureDepth : public ::testing::TestWithParam<SDepthCase> {};
 
 TEST_P(PictureDepth, DecodesEveryPixelFromTopLeft) {
-    const SPictureImage image = Pattern(GetParam().headerSize, GetParam().bits);
+    const SPictureImage image = SamplePicture(GetParam().headerSize, GetParam().bits);
     const auto block = Read(WritePicture(image));
     ASSERT_TRUE(block);
     EXPECT_EQ(PictureWidth(*block), image.nWidth);
@@ -64,7 +43,7 @@ TEST_P(PictureDepth, DecodesEveryPixelFromTopLeft) {
 }
 
 TEST_P(PictureDepth, BuildsOnePaletteColourPerTableEntry) {
-    const SPictureImage image = Pattern(GetParam().headerSize, GetParam().bits);
+    const SPictureImage image = SamplePicture(GetParam().headerSize, GetParam().bits);
     const auto block = Read(WritePicture(image));
     ASSERT_TRUE(block);
     CPicturePalette palette;
@@ -81,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(HeadersAndDepths, PictureDepth,
                                            SDepthCase{108, 4}, SDepthCase{124, 8}));
 
 TEST(PictureBlock, CoreHeaderHasThreeByteColoursAndSixteenBitSides) {
-    const auto block = Read(WritePicture(Pattern(12, 8, 300, 2)));
+    const auto block = Read(WritePicture(SamplePicture(12, 8, 300, 2)));
     ASSERT_TRUE(block);
     EXPECT_EQ(block->Header(), CPictureBlock::EHeader::Core);
     EXPECT_EQ(PictureWidth(*block), 300);
@@ -90,14 +69,14 @@ TEST(PictureBlock, CoreHeaderHasThreeByteColoursAndSixteenBitSides) {
 }
 
 TEST(PictureBlock, LongerHeadersPutTheColourTableAfterTheWholeHeader) {
-    const auto block = Read(WritePicture(Pattern(124, 4)));
+    const auto block = Read(WritePicture(SamplePicture(124, 4)));
     ASSERT_TRUE(block);
     EXPECT_EQ(block->Header(), CPictureBlock::EHeader::Info);
     EXPECT_EQ(PicturePixels(*block), block->Bytes().data() + 124 + 16 * 4);
 }
 
 TEST(PictureBlock, ColoursUsedFieldSetsThePaletteSizeWhateverTheDepth) {
-    SPictureImage image = Pattern(40, 8);
+    SPictureImage image = SamplePicture(40, 8);
     image.colors.resize(20);
     image.nColorsUsedField = 20;
     for (std::uint32_t& value : image.pixels) value %= 20;
@@ -110,7 +89,7 @@ TEST(PictureBlock, ColoursUsedFieldSetsThePaletteSizeWhateverTheDepth) {
 }
 
 TEST(PictureBlock, TrueColourPictureWithoutColoursUsedHasNoPalette) {
-    const auto block = Read(WritePicture(Pattern(40, 24)));
+    const auto block = Read(WritePicture(SamplePicture(40, 24)));
     ASSERT_TRUE(block);
     CPicturePalette palette;
     EXPECT_FALSE(BuildPicturePalette(block.get(), palette));
@@ -118,7 +97,7 @@ TEST(PictureBlock, TrueColourPictureWithoutColoursUsedHasNoPalette) {
 }
 
 TEST(PictureBlock, IndexesPastAShortColourTableComeOutBlack) {
-    SPictureImage image = Pattern(40, 8, 4, 1);
+    SPictureImage image = SamplePicture(40, 8, 4, 1);
     image.colors.resize(2);
     image.nColorsUsedField = 2;
     image.pixels = {0, 1, 2, 255};
@@ -130,7 +109,7 @@ TEST(PictureBlock, IndexesPastAShortColourTableComeOutBlack) {
 }
 
 TEST(PictureBlock, NegativeHeightIsStoredTopRowFirst) {
-    const SPictureImage image = Pattern(40, 24, 3, 4);
+    const SPictureImage image = SamplePicture(40, 24, 3, 4);
     std::vector<std::uint8_t> file = WritePicture(image);
     Patch32(file, kHeader + 8, std::uint32_t(-4));
     // The rows as written bottom-up now read top-down, so they come out reversed.
@@ -146,7 +125,7 @@ TEST(PictureBlock, NegativeHeightIsStoredTopRowFirst) {
 
 TEST(PictureBlock, PictureOfMoreThanTheMostPixelsIsRefusedEvenWhenItsBitsFit) {
     // 16384 x 1025 pixels of one bit fit in about 2 MB of file.
-    std::vector<std::uint8_t> file = WritePicture(Pattern(40, 1, 1, 1));
+    std::vector<std::uint8_t> file = WritePicture(SamplePicture(40, 1, 1, 1));
     file.resize(file.size() + std::size_t(kMaxPictureSide / 8) * 1025);
     Patch32(file, kHeader + 4, kMaxPictureSide);
     Patch32(file, kHeader + 8, 1025);
@@ -157,7 +136,7 @@ TEST(PictureBlock, PictureOfMoreThanTheMostPixelsIsRefusedEvenWhenItsBitsFit) {
 
 TEST(PictureBlock, EveryCutShortFileIsRefused) {
     for (int headerSize : {12, 40, 124}) {
-        const std::vector<std::uint8_t> file = WritePicture(Pattern(headerSize, 4));
+        const std::vector<std::uint8_t> file = WritePicture(SamplePicture(headerSize, 4));
         ASSERT_TRUE(Read(file));
         for (std::size_t size = 0; size < file.size(); ++size) {
             const std::vector<std::uint8_t> cut(file.begin(), file.begin() + std::ptrdiff_t(size));
@@ -176,7 +155,7 @@ struct SDamage {
 class DamagedPicture : public ::testing::TestWithParam<SDamage> {};
 
 TEST_P(DamagedPicture, IsRefused) {
-    std::vector<std::uint8_t> file = WritePicture(Pattern(40, 8));
+    std::vector<std::uint8_t> file = WritePicture(SamplePicture(40, 8));
     const SDamage& damage = GetParam();
     for (int k = 0; k < damage.bytes; ++k) {
         file[damage.offset + std::size_t(k)] = std::uint8_t(damage.value >> (8 * k));
@@ -205,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<SDamage>& damage) { return damage.param.name; });
 
 TEST(PictureBlock, WriterStoresTheFileLengthAndPixelOffsetInItsHeader) {
-    const std::vector<std::uint8_t> file = WritePicture(Pattern(40, 4));
+    const std::vector<std::uint8_t> file = WritePicture(SamplePicture(40, 4));
     std::uint32_t length = 0;
     std::uint32_t offset = 0;
     std::memcpy(&length, file.data() + 2, 4);

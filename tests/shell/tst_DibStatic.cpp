@@ -3,40 +3,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "PictureSamples.h"
 #include "platform/CModal.h"
 #include "shell/CDibStatic.h"
 #include "shell/CPictureBlock.h"
-
-namespace {
-
-// A picture whose every pixel differs from its neighbours, so an offset, a
-// flip or a scaling shows in the painted control.
-SPictureImage Picture(int headerSize, int bits, int width, int height) {
-    SPictureImage image;
-    image.nHeaderSize = headerSize;
-    image.nWidth = width;
-    image.nHeight = height;
-    image.nBitsPerPixel = bits;
-    if (bits <= 8) {
-        for (std::uint32_t k = 0; k < (1u << bits); ++k) {
-            image.colors.push_back(0xFF000000u | (k * 0x3B1F07u) % 0x1000000u);
-        }
-    }
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t n = std::uint32_t(x + y * width);
-            image.pixels.push_back(bits <= 8 ? n % (1u << bits) : (n * 0x0A1B2Cu) & 0xFFFFFFu);
-        }
-    }
-    return image;
-}
-
-QRgb ColorAt(const SPictureImage& image, int x, int y) {
-    const std::uint32_t value = image.pixels[std::size_t(y * image.nWidth + x)];
-    return image.nBitsPerPixel <= 8 ? image.colors[value] : 0xFF000000u | value;
-}
-
-}  // namespace
 
 class DibStaticTest : public QObject {
     Q_OBJECT
@@ -81,7 +51,7 @@ private slots:
     void picturePaintsUnscaledFromTheTopLeftCorner() {
         QFETCH(int, headerSize);
         QFETCH(int, bits);
-        const SPictureImage image = Picture(headerSize, bits, 13, 9);
+        const SPictureImage image = SamplePicture(headerSize, bits, 13, 9);
         CDibStatic control;
         control.resize(20, 12);
         QVERIFY(control.LoadPicture(Save("picture.bmp", WritePicture(image))));
@@ -91,25 +61,25 @@ private slots:
         const QImage shown = control.grab().toImage();
         for (int y = 0; y < image.nHeight; ++y) {
             for (int x = 0; x < image.nWidth; ++x) {
-                QCOMPARE(shown.pixel(x, y), ColorAt(image, x, y));
+                QCOMPARE(shown.pixel(x, y), SampleColor(image, x, y));
             }
         }
     }
 
     void pictureLargerThanTheControlIsCutOffNotScaled() {
-        const SPictureImage image = Picture(40, 8, 40, 30);
+        const SPictureImage image = SamplePicture(40, 8, 40, 30);
         CDibStatic control;
         control.resize(10, 7);
         QVERIFY(control.LoadPicture(Save("large.bmp", WritePicture(image))));
         const QImage shown = control.grab().toImage();
         QCOMPARE(shown.size(), QSize(10, 7));
-        QCOMPARE(shown.pixel(9, 6), ColorAt(image, 9, 6));
+        QCOMPARE(shown.pixel(9, 6), SampleColor(image, 9, 6));
     }
 
     void trueColourPictureWithoutColoursUsedIsReportedAndNotDrawn() {
         CDibStatic control;
         control.resize(8, 8);
-        QVERIFY(control.LoadPicture(Save("true.bmp", WritePicture(Picture(40, 24, 8, 8)))));
+        QVERIFY(control.LoadPicture(Save("true.bmp", WritePicture(SamplePicture(40, 24, 8, 8)))));
         QCOMPARE(BoxTexts(), QStringList{"Error creating palette from DIB."});
         QVERIFY(control.Picture());
         QVERIFY(!control.Palette());
@@ -117,7 +87,7 @@ private slots:
 
     void damagedFileIsReportedAndLeavesTheControlEmpty_data() {
         QTest::addColumn<QByteArray>("bytes");
-        const std::vector<std::uint8_t> good = WritePicture(Picture(40, 8, 6, 6));
+        const std::vector<std::uint8_t> good = WritePicture(SamplePicture(40, 8, 6, 6));
         QByteArray notBm(reinterpret_cast<const char*>(good.data()), int(good.size()));
         notBm[0] = 'P';
         QByteArray cutShort = QByteArray(reinterpret_cast<const char*>(good.data()),
@@ -134,7 +104,7 @@ private slots:
         QWidget mainWindow;
         mainWindow.show();
         auto* control = new CDibStatic(&mainWindow);
-        QVERIFY(control->LoadPicture(Save("good.bmp", WritePicture(Picture(40, 8, 6, 6)))));
+        QVERIFY(control->LoadPicture(Save("good.bmp", WritePicture(SamplePicture(40, 8, 6, 6)))));
         const std::vector<std::uint8_t> damaged(bytes.begin(), bytes.end());
 
         QVERIFY(control->LoadPicture(Save("damaged.bmp", damaged)));
@@ -151,7 +121,7 @@ private slots:
 
     void missingFileIsLeftToTheCallerAndKeepsThePicture() {
         CDibStatic control;
-        QVERIFY(control.LoadPicture(Save("kept.bmp", WritePicture(Picture(40, 4, 3, 3)))));
+        QVERIFY(control.LoadPicture(Save("kept.bmp", WritePicture(SamplePicture(40, 4, 3, 3)))));
         QVERIFY(!control.LoadPicture(m_dir.filePath("absent.bmp")));
         QVERIFY(m_boxes.isEmpty());
         QVERIFY(control.Picture());
