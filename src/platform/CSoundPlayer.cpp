@@ -4,7 +4,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMediaDevices>
-#include <QTimer>
 
 #include "platform/CWaveFile.h"
 #include "platform/WinPath.h"
@@ -14,8 +13,10 @@ namespace {
 // How long a synchronous cue may overrun its own length before the wait gives
 // up: an output that stalls must not freeze the game.
 constexpr int kOverrunMs = 500;
-// Short enough that a cue starts promptly, long enough not to stutter.
-constexpr int kBufferMs = 40;
+// Enough to ride out a busy moment of the game without a gap; a new cue gets
+// a new stream, so it never waits behind the buffer of the one it replaces.
+constexpr int kBufferMs = 100;
+constexpr int kFeedEveryMs = 10;
 
 QAudioFormat FormatOf(const CWaveFile& wave) {
     QAudioFormat format;
@@ -27,10 +28,20 @@ QAudioFormat FormatOf(const CWaveFile& wave) {
 
 }  // namespace
 
-CSoundPlayer::CSoundPlayer(QObject* parent) : QObject(parent) {}
+CSoundPlayer::CSoundPlayer(QObject* parent) : CSoundPlayer(std::nullopt, parent) {
+    // Asking for the output once now connects to the sound server, which would
+    // otherwise happen during the first cue and hold it up.
+    QMediaDevices::defaultAudioOutput();
+}
 
 CSoundPlayer::CSoundPlayer(const QAudioDevice& output, QObject* parent)
-    : QObject(parent), m_fixedOutput(output) {}
+    : CSoundPlayer(std::optional<QAudioDevice>(output), parent) {}
+
+CSoundPlayer::CSoundPlayer(std::optional<QAudioDevice> output, QObject* parent)
+    : QObject(parent), m_fixedOutput(std::move(output)) {
+    m_feeder.setInterval(kFeedEveryMs);
+    connect(&m_feeder, &QTimer::timeout, this, &CSoundPlayer::Feed);
+}
 
 CSoundPlayer::~CSoundPlayer() {
     Stop();
@@ -49,7 +60,7 @@ void CSoundPlayer::Play(const std::string& file, ESoundMode mode) {
 }
 
 bool CSoundPlayer::IsPlaying() const {
-    return m_pSink && m_pSink->state() == QAudio::ActiveState;
+    return m_pOutput && (!AllWritten() || m_pSink->state() == QAudio::ActiveState);
 }
 
 bool CSoundPlayer::Start(const CWaveFile& wave) {
@@ -57,21 +68,40 @@ bool CSoundPlayer::Start(const CWaveFile& wave) {
     const QAudioFormat format = FormatOf(wave);
     if (output.isNull() || !output.isFormatSupported(format)) return false;
 
-    // A sink is kept between cues of the same format: opening one costs time.
-    if (!m_pSink || m_format != format || m_pSink->error() != QAudio::NoError) {
-        m_pSink = std::make_unique<QAudioSink>(output, format);
-        m_format = format;
-        m_pSink->setBufferSize(format.bytesForDuration(kBufferMs * 1000));
-    }
     m_samples = QByteArray(reinterpret_cast<const char*>(wave.Data().data()),
                            static_cast<qsizetype>(wave.Data().size()));
-    m_buffer.setData(m_samples);
-    m_buffer.open(QIODevice::ReadOnly);
-    m_pSink->start(&m_buffer);
-    if (m_pSink->error() == QAudio::NoError) return true;
-    Stop();
-    m_pSink.reset();
-    return false;
+    m_nWritten = 0;
+    // A fresh stream per cue: a stream that was stopped does not always start again.
+    m_pSink = std::make_unique<QAudioSink>(output, format);
+    m_format = format;
+    m_pSink->setBufferSize(
+        std::min<qsizetype>(m_samples.size(), format.bytesForDuration(kBufferMs * 1000)));
+    m_pOutput = m_pSink->start();
+    if (!m_pOutput || m_pSink->error() != QAudio::NoError) {
+        Stop();
+        m_pSink.reset();
+        return false;
+    }
+    // The stream starts once its buffer is full; a cue shorter than the buffer
+    // the server granted gets trailing silence.
+    const qsizetype frame = format.bytesPerFrame();
+    const qsizetype least = (m_pSink->bufferSize() + frame - 1) / frame * frame;
+    if (m_samples.size() < least) m_samples.append(least - m_samples.size(), '\0');
+    Feed();
+    m_feeder.start();
+    return true;
+}
+
+void CSoundPlayer::Feed() {
+    if (!m_pOutput) return;
+    const qsizetype frame = m_format.bytesPerFrame();
+    qsizetype room = std::min<qsizetype>(m_pSink->bytesFree(), m_samples.size() - m_nWritten);
+    room -= room % frame;
+    if (room > 0) {
+        const qint64 written = m_pOutput->write(m_samples.constData() + m_nWritten, room);
+        if (written > 0) m_nWritten += static_cast<qsizetype>(written);
+    }
+    if (AllWritten()) m_feeder.stop();
 }
 
 void CSoundPlayer::WaitUntilPlayed(int durationMs) {
@@ -79,14 +109,14 @@ void CSoundPlayer::WaitUntilPlayed(int durationMs) {
     QEventLoop loop;
     QElapsedTimer clock;
     clock.start();
-    // The sink runs dry a little before the last sample is heard, so the wait
-    // also lasts at least as long as the sound.
+    // The sink may fall idle a little before the last sample is heard, so the
+    // wait also lasts at least as long as the sound.
     const auto check = [this, cue, durationMs, &clock, &loop] {
         const bool replaced = m_nCue != cue;
-        const bool drained = !IsPlaying() && clock.elapsed() >= durationMs;
-        if (replaced || drained) loop.quit();
+        if (replaced || (!IsPlaying() && clock.elapsed() >= durationMs)) loop.quit();
     };
     connect(m_pSink.get(), &QAudioSink::stateChanged, &loop, check);
+    connect(&m_feeder, &QTimer::timeout, &loop, check);
     QTimer::singleShot(durationMs, &loop, check);
     QTimer::singleShot(durationMs + kOverrunMs, &loop, &QEventLoop::quit);
 
@@ -99,6 +129,7 @@ void CSoundPlayer::WaitUntilPlayed(int durationMs) {
 
 void CSoundPlayer::Stop() {
     if (m_pWait) m_pWait->quit();
-    if (m_pSink) m_pSink->stop();
-    m_buffer.close();
+    m_feeder.stop();
+    if (m_pSink && m_pOutput) m_pSink->stop();
+    m_pOutput = nullptr;
 }

@@ -2,9 +2,9 @@
 
 #include <QAudioDevice>
 #include <QAudioFormat>
-#include <QBuffer>
 #include <QByteArray>
 #include <QObject>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -35,16 +35,23 @@ public:
     bool IsPlaying() const;
 
 private:
+    CSoundPlayer(std::optional<QAudioDevice> output, QObject* parent);
     QAudioDevice Output() const;
     bool Start(const CWaveFile& wave);
+    void Feed();
+    bool AllWritten() const { return m_nWritten >= m_samples.size(); }
     void WaitUntilPlayed(int durationMs);
     void Stop();
 
     std::optional<QAudioDevice> m_fixedOutput;
     std::unique_ptr<QAudioSink> m_pSink;
     QAudioFormat m_format;
+    // The sink is fed by us (push mode) as room frees up: reliable on every
+    // PulseAudio buffer size, unlike letting the sink pull.
+    QIODevice* m_pOutput = nullptr;
+    QTimer m_feeder;
     QByteArray m_samples;
-    QBuffer m_buffer;
+    qsizetype m_nWritten = 0;
     // Counts the cues started, so a wait knows when its cue was replaced.
     unsigned m_nCue = 0;
     QEventLoop* m_pWait = nullptr;

@@ -88,6 +88,19 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!player.IsPlaying(), 1200);
     }
 
+    void aNewCueEndsTheWaitForTheSynchronousOneItReplaces() {
+        if (QMediaDevices::defaultAudioOutput().isNull()) QSKIP("this machine has no audio output");
+        CSoundPlayer player;
+        QTimer::singleShot(100, &player,
+                           [&player] { player.Play("data\\short.wav", ESoundMode::Async); });
+        QElapsedTimer clock;
+        clock.start();
+        player.Play("data\\long.wav", ESoundMode::Sync);
+        // Returned long before the 1.5 s of the long tone, while the short one plays.
+        QVERIFY(clock.elapsed() < 1000);
+        QVERIFY(player.IsPlaying());
+    }
+
 private:
     std::unique_ptr<QTemporaryDir> m_pDir;
     QString m_oldDir;
