@@ -20,35 +20,48 @@ CArithmeticResult CArithmetic::Apply(char op, int x, int y) {
     const std::int64_t lx = x;
     const std::int64_t ly = y;
     switch (op) {
-        case '+': return Checked(lx + ly);
-        case '-': return Checked(lx - ly);
-        case '*': return Checked(lx * ly);
+        case '+':
+            return Checked(lx + ly);
+        case '-':
+            return Checked(lx - ly);
+        case '*':
+            return Checked(lx * ly);
         case '/':
             if (y == 0) return {EArithmeticOutcome::DivisionByZero, 0};
             if (lx % ly != 0) return {EArithmeticOutcome::Fraction, 0};
             return Checked(lx / ly);
-        default: return {EArithmeticOutcome::UnknownOperator, 0};
+        default:
+            return {EArithmeticOutcome::UnknownOperator, 0};
     }
 }
 
 const char* CArithmetic::RejectionTitle(EArithmeticOutcome outcome) {
     switch (outcome) {
-        case EArithmeticOutcome::Ok: return "";
-        case EArithmeticOutcome::DivisionByZero: return "Division by zero error.";
-        case EArithmeticOutcome::Fraction: return "Information";
+        case EArithmeticOutcome::Ok:
+            return "";
+        case EArithmeticOutcome::DivisionByZero:
+            return "Division by zero error.";
+        case EArithmeticOutcome::Fraction:
+            return "Information";
         case EArithmeticOutcome::Overflow:
-        case EArithmeticOutcome::UnknownOperator: break;
+        case EArithmeticOutcome::UnknownOperator:
+            break;
     }
     return "Information";
 }
 
 const char* CArithmetic::RejectionText(EArithmeticOutcome outcome) {
     switch (outcome) {
-        case EArithmeticOutcome::Ok: return "";
-        case EArithmeticOutcome::DivisionByZero: return "Unable to perform division.";
-        case EArithmeticOutcome::Fraction: return "Result must NOT be a fraction.";
-        case EArithmeticOutcome::Overflow: return "The result is too large.";
-        case EArithmeticOutcome::UnknownOperator: break;
+        case EArithmeticOutcome::Ok:
+            return "";
+        case EArithmeticOutcome::DivisionByZero:
+            return "Unable to perform division.";
+        case EArithmeticOutcome::Fraction:
+            return "Result must NOT be a fraction.";
+        case EArithmeticOutcome::Overflow:
+            return "The result is too large.";
+        case EArithmeticOutcome::UnknownOperator:
+            break;
     }
     return "Unknown operator.";
 }

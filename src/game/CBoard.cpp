@@ -40,8 +40,8 @@ void CBoard::LoadText(const std::string& text) {
 
 void CBoard::LoadLines(const std::vector<std::string>& lines) {
     for (int i = 0; i < kCells; ++i) {
-        m_pieces[i] = static_cast<std::size_t>(i) < lines.size() ? CBoardLine::Parse(lines[i])
-                                                                 : CPiece();
+        m_pieces[i] =
+            static_cast<std::size_t>(i) < lines.size() ? CBoardLine::Parse(lines[i]) : CPiece();
     }
     m_nCaseResults.fill(kNoResult);
     m_bCaseValid.fill(false);

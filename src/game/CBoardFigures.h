@@ -12,10 +12,10 @@ struct CBoardFigures {
     static constexpr double kFullBoardTarget = 0.99;
     static constexpr double kHardestThreeTarget = 0.50;
 
-    std::vector<int> m_unreachable;  // piece values that no set reaches
-    std::uint64_t m_nFullWeight = 0;  // one set reaching any piece, out of 2^45
+    std::vector<int> m_unreachable;      // piece values that no set reaches
+    std::uint64_t m_nFullWeight = 0;     // one set reaching any piece, out of 2^45
     std::uint64_t m_nHardestWeight = 0;  // the worst three pieces together
-    int m_nHardest[3] = {-1, -1, -1};  // positions of those three pieces in the values
+    int m_nHardest[3] = {-1, -1, -1};    // positions of those three pieces in the values
     int m_nDistinct = 0;
 
     double FullDeal() const { return CDealOdds::DealProbability(m_nFullWeight); }

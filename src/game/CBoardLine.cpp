@@ -6,8 +6,12 @@
 
 namespace {
 
-bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -29,8 +33,9 @@ int CBoardLine::ReadInteger(const std::string& text) {
     }
     // Accumulate as a magnitude and stop growing past the limit, so a
     // 40-digit caption reads as the nearest 32-bit value.
-    const std::int64_t limit = bNegative ? -static_cast<std::int64_t>(std::numeric_limits<int>::min())
-                                         : std::numeric_limits<int>::max();
+    const std::int64_t limit = bNegative
+                                   ? -static_cast<std::int64_t>(std::numeric_limits<int>::min())
+                                   : std::numeric_limits<int>::max();
     std::int64_t magnitude = 0;
     for (; i < text.size() && IsDigit(text[i]); ++i) {
         magnitude = magnitude * 10 + (text[i] - '0');

@@ -14,14 +14,22 @@ constexpr V kNone = std::numeric_limits<V>::min();
 inline V Fit(V v) {
     return v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max() ? kNone : v;
 }
-inline V Add(V x, V y) { return x == kNone || y == kNone ? kNone : Fit(x + y); }
-inline V Sub(V x, V y) { return x == kNone || y == kNone ? kNone : Fit(x - y); }
-inline V Mul(V x, V y) { return x == kNone || y == kNone ? kNone : Fit(x * y); }
+inline V Add(V x, V y) {
+    return x == kNone || y == kNone ? kNone : Fit(x + y);
+}
+inline V Sub(V x, V y) {
+    return x == kNone || y == kNone ? kNone : Fit(x - y);
+}
+inline V Mul(V x, V y) {
+    return x == kNone || y == kNone ? kNone : Fit(x * y);
+}
 inline V Div(V x, V y) {
     if (x == kNone || y == kNone || y == 0 || x % y != 0) return kNone;
     return Fit(x / y);
 }
-inline bool Negative(V r) { return r != kNone && r < 0; }
+inline bool Negative(V r) {
+    return r != kNone && r < 0;
+}
 
 class CWriter {
 public:
@@ -180,8 +188,7 @@ void SubtractDivide(CWriter& w, V a, V b, V c) {
 }  // namespace
 
 void CCaseEnumerator::Enumerate(const COperatorFlags& f, int a, int b, int c,
-                                std::array<int, kCases>& results,
-                                std::array<bool, kCases>& valid) {
+                                std::array<int, kCases>& results, std::array<bool, kCases>& valid) {
     CWriter w(results, valid);
     if (f.m_bAdd) w.Put(1, Add(c, Add(a, b)));
     if (f.m_bMultiply) w.Put(2, Mul(c, Mul(a, b)));

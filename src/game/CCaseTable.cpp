@@ -80,8 +80,7 @@ const std::array<CCaseEntry, kCases + 1>& Table() {
 // Writes the two rows with the given operand texts; the first row's result
 // appears in the second row as the first row in parentheses.
 std::string Compose(const CCaseEntry& e, const std::string (&names)[3]) {
-    const std::string first =
-        names[e.m_nSlot[0]] + " " + e.m_cFirst + " " + names[e.m_nSlot[1]];
+    const std::string first = names[e.m_nSlot[0]] + " " + e.m_cFirst + " " + names[e.m_nSlot[1]];
     auto operand = [&](int slot) {
         return e.m_nSlot[slot] == 3 ? "(" + first + ")" : names[e.m_nSlot[slot]];
     };

@@ -10,13 +10,13 @@
 struct CGameOptions {
     std::string m_strName1 = "Name";  // empty or "Name" means none given
     std::string m_strName2 = "Name";
-    bool m_bOnePlayer = true;         // player two is the computer
-    int m_nPieces = 26;               // 10, 16, 26 or 32
+    bool m_bOnePlayer = true;  // player two is the computer
+    int m_nPieces = 26;        // 10, 16, 26 or 32
     bool m_bAdd = true;
     bool m_bSubtract = true;
     bool m_bMultiply = true;
     bool m_bDivide = true;
-    int m_nSignMode = kSignBoth;      // 0 only positive, 1 only negative, 2 both
+    int m_nSignMode = kSignBoth;  // 0 only positive, 1 only negative, 2 both
     bool m_bSound = true;
     bool m_bShowQuickInstructions = true;
 
@@ -28,6 +28,6 @@ struct CGameOptions {
     }
 
     // Game size index of the setup dialog (0..3) <-> pieces (10, 16, 26, 32).
-    static int PiecesForSize(int nSize);  // anything outside 0..3 gives 26
+    static int PiecesForSize(int nSize);    // anything outside 0..3 gives 26
     static int SizeForPieces(int nPieces);  // anything else gives 2
 };

@@ -2,20 +2,28 @@
 
 char OperatorLetter(EOperator op) {
     switch (op) {
-        case EOperator::Add: return 'A';
-        case EOperator::Subtract: return 'S';
-        case EOperator::Multiply: return 'M';
-        case EOperator::Divide: return 'D';
+        case EOperator::Add:
+            return 'A';
+        case EOperator::Subtract:
+            return 'S';
+        case EOperator::Multiply:
+            return 'M';
+        case EOperator::Divide:
+            return 'D';
     }
     return '?';
 }
 
 char OperatorChar(EOperator op) {
     switch (op) {
-        case EOperator::Add: return '+';
-        case EOperator::Subtract: return '-';
-        case EOperator::Multiply: return '*';
-        case EOperator::Divide: return '/';
+        case EOperator::Add:
+            return '+';
+        case EOperator::Subtract:
+            return '-';
+        case EOperator::Multiply:
+            return '*';
+        case EOperator::Divide:
+            return '/';
     }
     return '?';
 }

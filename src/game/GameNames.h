@@ -16,8 +16,9 @@ constexpr int kSignBoth = 2;
 char OperatorLetter(EOperator op);  // 'A', 'S', 'M', 'D'
 char OperatorChar(EOperator op);    // '+', '-', '*', '/'
 char SignLetter(int nSignMode);     // 'P', 'N', 'A'; anything else is treated as 2
-std::string SignText(int nSignMode);  // "only positive", "only negative", "both positive and negative"
-int SignModeForLetter(char letter);   // inverse of SignLetter; -1 for an unknown letter
+std::string SignText(
+    int nSignMode);  // "only positive", "only negative", "both positive and negative"
+int SignModeForLetter(char letter);  // inverse of SignLetter; -1 for an unknown letter
 
 // "+-*/" for the allowed operators, in this order.
 std::string OperatorText(bool bAdd, bool bSubtract, bool bMultiply, bool bDivide);

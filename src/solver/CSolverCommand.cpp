@@ -80,8 +80,7 @@ bool CSolverCommand::Parse(const std::vector<std::string>& args, CRequest& reque
         error = "operators must be some of A S M D (or + - * /), each once: " + positional[3];
         return false;
     }
-    request.m_nSignMode =
-        positional[4].size() == 1 ? SignModeForLetter(positional[4][0]) : -1;
+    request.m_nSignMode = positional[4].size() == 1 ? SignModeForLetter(positional[4][0]) : -1;
     if (request.m_nSignMode < 0) {
         error = "sign must be P, N or A: " + positional[4];
         return false;
@@ -118,8 +117,7 @@ int CSolverCommand::Run(const std::vector<std::string>& args, std::ostream& out,
     const int a = request.m_nNumbers[0], b = request.m_nNumbers[1], c = request.m_nNumbers[2];
     const CBestPiece best = board.FindBestPiece(a, b, c);
     out << "Numbers a = " << a << ", b = " << b << ", c = " << c << "; operators "
-        << OperatorText(request.m_bAdd, request.m_bSubtract, request.m_bMultiply,
-                        request.m_bDivide)
+        << OperatorText(request.m_bAdd, request.m_bSubtract, request.m_bMultiply, request.m_bDivide)
         << "; " << SignText(request.m_nSignMode) << " numbers.\n";
     if (!IsPlayableSetup(request.m_bAdd, request.m_bSubtract, request.m_bMultiply,
                          request.m_bDivide, request.m_nSignMode)) {

@@ -19,8 +19,8 @@ private:
         int m_nNumbers[3] = {0, 0, 0};
         bool m_bAdd = false, m_bSubtract = false, m_bMultiply = false, m_bDivide = false;
         int m_nSignMode = 0;
-        std::string m_strBoard;     // empty: no board
-        std::vector<int> m_taken;   // cells to mark taken before the search
+        std::string m_strBoard;    // empty: no board
+        std::vector<int> m_taken;  // cells to mark taken before the search
     };
 
     // Fills the request; on failure returns false with the reason in error.

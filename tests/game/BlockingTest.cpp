@@ -38,9 +38,9 @@ TEST_P(BlockingDraw, ScalesRowThenColumnFromTheFullRange) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Draws, BlockingDraw,
-                         testing::Values(Draw{0, 0, 0}, Draw{32767, 32767, 34},
-                                         Draw{6553, 4680, 0}, Draw{6554, 4681, 8},
-                                         Draw{32766, 32766, 34}, Draw{26214, 28086, 4 * 7 + 6},
+                         testing::Values(Draw{0, 0, 0}, Draw{32767, 32767, 34}, Draw{6553, 4680, 0},
+                                         Draw{6554, 4681, 8}, Draw{32766, 32766, 34},
+                                         Draw{26214, 28086, 4 * 7 + 6},
                                          Draw{26213, 28085, 3 * 7 + 5}));
 
 TEST(Blocking, RepeatsADrawOnAnAlreadyBlockedCellWithoutCountingIt) {

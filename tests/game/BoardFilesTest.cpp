@@ -12,7 +12,8 @@ namespace {
 class BoardFileOnDisk : public testing::TestWithParam<std::string> {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(ParseBoardKey(GetParam(), m_bAdd, m_bSubtract, m_bMultiply, m_bDivide, m_nSign));
+        ASSERT_TRUE(
+            ParseBoardKey(GetParam(), m_bAdd, m_bSubtract, m_bMultiply, m_bDivide, m_nSign));
         ASSERT_TRUE(m_board.LoadFile(std::string(TALLYFOLD_DATA_DIR) + "/" + GetParam()));
         for (int i = 0; i < kCells; ++i) {
             if (m_board.HasPiece(i)) m_values.push_back(m_board.Piece(i).m_nValue);

@@ -31,10 +31,9 @@ TEST_P(NeighbourCount, CountsOnlyCellsInsideTheGrid) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cells, NeighbourCount,
-                         testing::Values(Cell{0, 0, 3}, Cell{0, 6, 3}, Cell{4, 0, 3},
-                                         Cell{4, 6, 3}, Cell{0, 3, 5}, Cell{2, 0, 5},
-                                         Cell{4, 3, 5}, Cell{2, 6, 5}, Cell{2, 3, 8},
-                                         Cell{1, 1, 8}));
+                         testing::Values(Cell{0, 0, 3}, Cell{0, 6, 3}, Cell{4, 0, 3}, Cell{4, 6, 3},
+                                         Cell{0, 3, 5}, Cell{2, 0, 5}, Cell{4, 3, 5}, Cell{2, 6, 5},
+                                         Cell{2, 3, 8}, Cell{1, 1, 8}));
 
 TEST(Board, ReportsCountedNeighboursRowAboveThenSidesThenRowBelow) {
     CBoard board = BoardOfValue(1);
@@ -72,13 +71,13 @@ TEST(Board, TakingNeedsAnUntakenPieceAndAPlayer) {
     lines[4] = "";
     CBoard board;
     board.LoadLines(lines);
-    EXPECT_EQ(board.TakePiece(4, kTakenByOne), 0);    // empty cell
-    EXPECT_EQ(board.TakePiece(35, kTakenByOne), 0);   // outside the board
+    EXPECT_EQ(board.TakePiece(4, kTakenByOne), 0);   // empty cell
+    EXPECT_EQ(board.TakePiece(35, kTakenByOne), 0);  // outside the board
     EXPECT_EQ(board.TakePiece(-1, kTakenByOne), 0);
-    EXPECT_EQ(board.TakePiece(5, 0), 0);              // no player
+    EXPECT_EQ(board.TakePiece(5, 0), 0);  // no player
     EXPECT_EQ(board.TakePiece(5, 3), 0);
     EXPECT_EQ(board.TakePiece(5, kTakenByTwo), 1);
-    EXPECT_EQ(board.TakePiece(5, kTakenByOne), 0);    // already taken
+    EXPECT_EQ(board.TakePiece(5, kTakenByOne), 0);  // already taken
     EXPECT_EQ(board.Piece(5).m_nTakenBy, kTakenByTwo);
     EXPECT_FALSE(board.Piece(99).m_bExists);
 }
@@ -136,8 +135,9 @@ class BoardFile : public testing::Test {
 protected:
     void SetUp() override {
         m_dir = std::filesystem::temp_directory_path() /
-                ("tallyfold_board_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                ("tallyfold_board_" +
+                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(m_dir);
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }

@@ -62,8 +62,8 @@ TEST(Search, AdditionSwitchesOffBMinusAAndNegativeSubtractionFirstRows) {
     EXPECT_EQ(board.CaseResult(10), kNoResult);
     EXPECT_EQ(board.CaseResult(3), kNoResult);  // R = -3 with addition allowed
     EXPECT_EQ(board.CaseResult(5), -2);
-    EXPECT_EQ(board.CaseResult(36), -4);        // 2 - (5 + 1): only R is checked
-    EXPECT_EQ(board.CaseResult(35), -2);        // 2 + (1 - 5): negative R allowed in this mode
+    EXPECT_EQ(board.CaseResult(36), -4);  // 2 - (5 + 1): only R is checked
+    EXPECT_EQ(board.CaseResult(35), -2);  // 2 + (1 - 5): negative R allowed in this mode
 }
 
 TEST(Search, PositiveOnlyDropsNegativeSubtractionInMixedAdditionCases) {
@@ -71,9 +71,9 @@ TEST(Search, PositiveOnlyDropsNegativeSubtractionInMixedAdditionCases) {
     Allow(board, true, true, false, false, true);
     board.FindBestPiece(2, 5, 1);
     for (int k : {35, 38, 42}) EXPECT_EQ(board.CaseResult(k), kNoResult) << k;
-    EXPECT_EQ(board.CaseResult(34), 6);   // 2 + (5 - 1)
-    EXPECT_EQ(board.CaseResult(39), 6);   // 5 + (2 - 1)
-    EXPECT_EQ(board.CaseResult(43), 4);   // 1 + (5 - 2)
+    EXPECT_EQ(board.CaseResult(34), 6);  // 2 + (5 - 1)
+    EXPECT_EQ(board.CaseResult(39), 6);  // 5 + (2 - 1)
+    EXPECT_EQ(board.CaseResult(43), 4);  // 1 + (5 - 2)
     EXPECT_EQ(board.CaseResult(36), -4);
     EXPECT_EQ(board.CaseResult(57), kNoResult);  // multiplication not allowed
 }
@@ -113,9 +113,10 @@ INSTANTIATE_TEST_SUITE_P(
                     // The first row's division is checked before the second row.
                     DivisionCase{7, 2, 0, 16, kNoResult}, DivisionCase{3, 6, 2, 16, 1},
                     DivisionCase{8, 0, 4, 45, 2}, DivisionCase{8, 0, 0, 45, kNoResult},
-                    DivisionCase{1, 2, 4, 54, kNoResult}, DivisionCase{1, 2, 3, 54, 1}, DivisionCase{9, 2, 1, 54, kNoResult},
-                    DivisionCase{-8, 2, 4, 85, kNoResult}, DivisionCase{-6, 2, 4, 85, -2},
-                    DivisionCase{2, 9, 1, 15, kNoResult}, DivisionCase{10, 5, 2, 15, 1}));
+                    DivisionCase{1, 2, 4, 54, kNoResult}, DivisionCase{1, 2, 3, 54, 1},
+                    DivisionCase{9, 2, 1, 54, kNoResult}, DivisionCase{-8, 2, 4, 85, kNoResult},
+                    DivisionCase{-6, 2, 4, 85, -2}, DivisionCase{2, 9, 1, 15, kNoResult},
+                    DivisionCase{10, 5, 2, 15, 1}));
 
 TEST(Search, ZeroAsFirstNumberNeverDividesByIt) {
     CBoard board = BoardOfValue(50);
@@ -138,7 +139,7 @@ TEST(Search, FindsNothingOnABoardWithoutUntakenPieces) {
 TEST(Search, PrefersTheHigherRankedPieceOverALowerCaseNumber) {
     std::array<int, kCells> values;
     values.fill(500);
-    values[0] = 9;   // reached by case 1: 4 + (2 + 3)
+    values[0] = 9;  // reached by case 1: 4 + (2 + 3)
     values[34] = 5;
     CBoard board = BoardOf(values);
     TakeAll(board, {26, 27, 33});

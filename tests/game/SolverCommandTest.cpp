@@ -59,17 +59,18 @@ TEST(Solver, PrintsEveryCaseWithItsShapeNumbersAndResult) {
 }
 
 TEST(Solver, SaysWhenTheOperatorsAndSignsCannotBeAGame) {
-    EXPECT_NE(Solve({"1", "2", "3", "D", "P"}).m_strOut.find("cannot be set up"), std::string::npos);
-    EXPECT_EQ(Solve({"1", "2", "3", "+*", "P"}).m_strOut.find("cannot be set up"), std::string::npos);
+    EXPECT_NE(Solve({"1", "2", "3", "D", "P"}).m_strOut.find("cannot be set up"),
+              std::string::npos);
+    EXPECT_EQ(Solve({"1", "2", "3", "+*", "P"}).m_strOut.find("cannot be set up"),
+              std::string::npos);
 }
 
 class SolverBoard : public testing::Test {
 protected:
     void SetUp() override {
         m_path = (std::filesystem::temp_directory_path() /
-                  ("tallyfold_solver_" + std::string(testing::UnitTest::GetInstance()
-                                                         ->current_test_info()
-                                                         ->name())))
+                  ("tallyfold_solver_" +
+                   std::string(testing::UnitTest::GetInstance()->current_test_info()->name())))
                      .string();
         std::ofstream file(m_path);
         for (int i = 0; i < 35; ++i) file << (i == 20 || i == 30 ? "9" : "500") << " ,0\n";
@@ -81,9 +82,10 @@ protected:
 TEST_F(SolverBoard, NamesTheBestPieceAndTheCaseThatReachesIt) {
     const CRun run = Solve({"2", "3", "4", "A", "P", m_path});
     EXPECT_EQ(run.m_nCode, 0);
-    EXPECT_NE(run.m_strOut.find("Best piece: 9 in row 3, column 7 (cell 20), worth 1 point: case 1, "
-                                "4 + (2 + 3) = 9\n"),
-              std::string::npos)
+    EXPECT_NE(
+        run.m_strOut.find("Best piece: 9 in row 3, column 7 (cell 20), worth 1 point: case 1, "
+                          "4 + (2 + 3) = 9\n"),
+        std::string::npos)
         << run.m_strOut;
 }
 

@@ -21,8 +21,7 @@ std::string UnplayableReason(bool bAdd, bool bSubtract, bool bMultiply, bool bDi
 }
 
 bool HasSign(const std::vector<int>& values, bool bNegative) {
-    return std::any_of(values.begin(), values.end(),
-                       [&](int v) { return (v < 0) == bNegative; });
+    return std::any_of(values.begin(), values.end(), [&](int v) { return (v < 0) == bNegative; });
 }
 
 std::uint32_t Seed(const std::string& key) {
@@ -45,7 +44,9 @@ bool HasEqualNeighbour(const std::vector<int>& values, int index) {
 
 }  // namespace
 
-std::string CBoardDesigner::Line(int nValue) { return std::to_string(nValue) + " ,0"; }
+std::string CBoardDesigner::Line(int nValue) {
+    return std::to_string(nValue) + " ,0";
+}
 
 CBoardDesign CBoardDesigner::Design(const std::string& key) {
     CBoardDesign design;
@@ -54,7 +55,8 @@ CBoardDesign CBoardDesigner::Design(const std::string& key) {
     int sign = kSignBoth;
     if (!ParseBoardKey(key, add, subtract, multiply, divide, sign)) return design;
     design.m_bPlayable = IsPlayableSetup(add, subtract, multiply, divide, sign);
-    if (!design.m_bPlayable) design.m_strNote = UnplayableReason(add, subtract, multiply, divide, sign);
+    if (!design.m_bPlayable)
+        design.m_strNote = UnplayableReason(add, subtract, multiply, divide, sign);
 
     const CDealOdds odds({add, subtract, multiply, divide, sign == kSignPositive});
     std::vector<int> candidates;
@@ -65,8 +67,7 @@ CBoardDesign CBoardDesigner::Design(const std::string& key) {
                                    ? HasSign(candidates, true) && HasSign(candidates, false)
                                    : !candidates.empty();
     if (bSignsReached) {
-        design.m_values =
-            Arrange(ChooseValues(odds, candidates, sign == kSignBoth), key);
+        design.m_values = Arrange(ChooseValues(odds, candidates, sign == kSignBoth), key);
     } else {
         // No deal reaches numbers of this sign: keep the file in the board's
         // sign convention by mirroring the positive board of the same operators.

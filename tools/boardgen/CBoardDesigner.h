@@ -9,7 +9,7 @@
 struct CBoardDesign {
     std::string m_strKey;
     bool m_bPlayable = false;
-    std::string m_strNote;     // why a board cannot be played, or how it was made
+    std::string m_strNote;  // why a board cannot be played, or how it was made
     std::vector<int> m_values;
     CBoardFigures m_figures;
 };

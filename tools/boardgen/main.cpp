@@ -50,8 +50,11 @@ void Print(const CBoardDesign& d) {
     std::printf("%-7s %-10s distinct %2d  full board %8.4f%%  hardest three %8.4f%% (%s)%s\n",
                 d.m_strKey.c_str(), d.m_bPlayable ? "playable" : "unplayable", f.m_nDistinct,
                 100.0 * f.FullDeal(), 100.0 * f.HardestDeal(), hardest.c_str(),
-                !d.m_bPlayable ? "" : bOk ? "  meets thresholds" : "  SHORT OF THRESHOLDS");
-    if (!f.m_unreachable.empty()) std::printf("        %zu values no deal reaches\n", f.m_unreachable.size());
+                !d.m_bPlayable ? ""
+                : bOk          ? "  meets thresholds"
+                               : "  SHORT OF THRESHOLDS");
+    if (!f.m_unreachable.empty())
+        std::printf("        %zu values no deal reaches\n", f.m_unreachable.size());
     if (!d.m_strNote.empty()) std::printf("        %s\n", d.m_strNote.c_str());
 }
 
@@ -92,8 +95,8 @@ int main(int argc, char* argv[]) {
             bool a, s, m, dv;
             int sign;
             ParseBoardKey(key, a, s, m, dv, sign);
-            design.m_figures = CBoardFigures::Measure(CDealOdds({a, s, m, dv, sign == kSignPositive}),
-                                                      design.m_values);
+            design.m_figures = CBoardFigures::Measure(
+                CDealOdds({a, s, m, dv, sign == kSignPositive}), design.m_values);
         } else if (!Write(path, design.m_values)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             ++failures;
@@ -107,10 +110,11 @@ int main(int argc, char* argv[]) {
             unplayable += " " + key;
         }
     }
-    std::printf("\n%d playable boards, %d short of the thresholds (full board >= %.0f%%, "
-                "hardest three >= %.0f%%).\nUnplayable by the setup rules, written all the "
-                "same:%s\n",
-                playable, short_of, 100 * CBoardFigures::kFullBoardTarget,
-                100 * CBoardFigures::kHardestThreeTarget, unplayable.c_str());
+    std::printf(
+        "\n%d playable boards, %d short of the thresholds (full board >= %.0f%%, "
+        "hardest three >= %.0f%%).\nUnplayable by the setup rules, written all the "
+        "same:%s\n",
+        playable, short_of, 100 * CBoardFigures::kFullBoardTarget,
+        100 * CBoardFigures::kHardestThreeTarget, unplayable.c_str());
     return failures == 0 && short_of == 0 ? 0 : 1;
 }
