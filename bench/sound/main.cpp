@@ -88,43 +88,25 @@ void AsyncCue(benchmark::State& state, const char* cue) {
     state.counters["length_ms"] = length;
 }
 
+struct SCase {
+    void (*run)(benchmark::State&, const char*);
+    const char* name;
+    const char* cue;
+    int iterations;
+};
+
 // The cues in the mode the game plays them.
-BENCHMARK_CAPTURE(SyncCue, shoop, "data\\shoop.wav")
-    ->UseManualTime()
-    ->Iterations(5)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(SyncCue, warble, "data\\warble.wav")
-    ->UseManualTime()
-    ->Iterations(5)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(SyncCue, up, "data\\up.wav")
-    ->UseManualTime()
-    ->Iterations(10)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(SyncCue, down, "data\\down.wav")
-    ->UseManualTime()
-    ->Iterations(10)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(AsyncCue, shake2, "data\\shake2.wav")
-    ->UseManualTime()
-    ->Iterations(10)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(AsyncCue, no, "data\\no.wav")
-    ->UseManualTime()
-    ->Iterations(5)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(AsyncCue, humanw, "data\\humanw.wav")
-    ->UseManualTime()
-    ->Iterations(3)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(AsyncCue, compw, "data\\compw.wav")
-    ->UseManualTime()
-    ->Iterations(3)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(AsyncCue, vexa, "data\\vexa.wav")
-    ->UseManualTime()
-    ->Iterations(3)
-    ->Unit(benchmark::kMillisecond);
+const SCase kCases[] = {
+    {SyncCue, "SyncCue/shoop", "data\\shoop.wav", 5},
+    {SyncCue, "SyncCue/warble", "data\\warble.wav", 5},
+    {SyncCue, "SyncCue/up", "data\\up.wav", 10},
+    {SyncCue, "SyncCue/down", "data\\down.wav", 10},
+    {AsyncCue, "AsyncCue/shake2", "data\\shake2.wav", 10},
+    {AsyncCue, "AsyncCue/no", "data\\no.wav", 5},
+    {AsyncCue, "AsyncCue/humanw", "data\\humanw.wav", 3},
+    {AsyncCue, "AsyncCue/compw", "data\\compw.wav", 3},
+    {AsyncCue, "AsyncCue/vexa", "data\\vexa.wav", 3},
+};
 
 }  // namespace
 
@@ -133,6 +115,12 @@ int main(int argc, char** argv) {
     CSoundPlayer player;
     g_pPlayer = &player;
     if (const char* events = std::getenv("TF_EVENTS")) g_pEvents = std::fopen(events, "w");
+    for (const SCase& test : kCases) {
+        benchmark::RegisterBenchmark(test.name, test.run, test.cue)
+            ->UseManualTime()
+            ->Iterations(test.iterations)
+            ->Unit(benchmark::kMillisecond);
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
