@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "BoardTestSupport.h"
@@ -36,6 +37,20 @@ public:
 private:
     const CGameBoard* m_board = nullptr;
     std::vector<int> m_watched;
+};
+
+// Runs an action in the middle of the first synchronous cue, as a click
+// or a timer tick could arrive while a sound holds the thread.
+class CInterruptingSound : public CSoundRecorder {
+public:
+    std::function<void()> m_during;
+    void Play(const std::string& file, ESoundMode mode) override {
+        CSoundRecorder::Play(file, mode);
+        if (mode != ESoundMode::Sync || !m_during) return;
+        const std::function<void()> during = std::move(m_during);
+        m_during = nullptr;
+        during();
+    }
 };
 
 // Draws for BlockRandomCells: (row, column) pairs on the 0..32767 scale.
@@ -229,6 +244,44 @@ private slots:
         QCOMPARE(recorder.m_events, events);
         for (int index : {1, 7, 8}) QCOMPARE(board.Tile(index)->Bitmap(), int(CBitmaps::TileCounted));
         QCOMPARE(m_owner.m_takes, (std::vector<std::pair<int, int>>{{0, 4}}));
+    }
+
+    void clickArrivingWhileATakePlaysItsSoundsIsDropped() {
+        CInterruptingSound sound;
+        CGameBoard board(sound);
+        board.SetOwner(&m_owner);
+        QVERIFY(board.LoadBoard("TEN.A"));
+        m_owner.m_nResult = 4;
+        board.HighlightValue(4);
+        sound.m_during = [&board] { board.OnPieceClicked(24); };
+
+        board.OnPieceClicked(14);
+
+        QCOMPARE(board.Model().Piece(24).m_nTakenBy, 0);
+        QCOMPARE(m_owner.m_takes.size(), std::size_t(1));
+        QCOMPARE(sound.Cues().size(), std::size_t(1));  // the shoop alone, no refusal
+    }
+
+    void ownerMayLoadTheNextBoardWhileATakeIsReported() {
+        // The end of a game starts the next one from inside the click.
+        struct CReloadingOwner : CBoardOwner {
+            CGameBoard* board = nullptr;
+            void OnPieceTaken(int nPlayer, int nPoints) override {
+                CBoardOwner::OnPieceTaken(nPlayer, nPoints);
+                board->LoadBoard("TEN.A");
+            }
+        } owner;
+        owner.board = m_board.get();
+        owner.m_nResult = 4;
+        m_board->SetOwner(&owner);
+        m_board->HighlightValue(4);
+
+        Click(14);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        QCOMPARE(owner.m_takes.size(), std::size_t(1));
+        QCOMPARE(m_board->Model().Piece(14).m_nTakenBy, 0);
+        QVERIFY(m_board->Piece(14)->isVisible());
     }
 
     void highlightedPiecesBlinkEveryTick_data() {
