@@ -6,7 +6,9 @@
 
 CScoreCounter::CScoreCounter(ISound& sound) : m_sound(sound) {}
 
-void CScoreCounter::ResetCounts() { m_nDisplayed.fill(0); }
+void CScoreCounter::ResetCounts() {
+    m_nDisplayed.fill(0);
+}
 
 int CScoreCounter::Displayed(int nPlayer) const {
     return nPlayer >= 0 && nPlayer < kPlayers ? m_nDisplayed[std::size_t(nPlayer)] : 0;

@@ -33,10 +33,15 @@ const QImage& CBitmaps::Get(int nId) {
 
 int CBitmaps::GlyphFor(char chOperator) {
     switch (chOperator) {
-        case '+': return GlyphPlus;
-        case '-': return GlyphMinus;
-        case '*': return GlyphTimes;
-        case '/': return GlyphDivide;
-        default: return 0;
+        case '+':
+            return GlyphPlus;
+        case '-':
+            return GlyphMinus;
+        case '*':
+            return GlyphTimes;
+        case '/':
+            return GlyphDivide;
+        default:
+            return 0;
     }
 }

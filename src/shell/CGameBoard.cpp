@@ -30,7 +30,9 @@ CGameBoard::CGameBoard(ISound& sound, QWidget* parent)
     connect(&m_timer, &QTimer::timeout, this, &CGameBoard::OnTimer);
 }
 
-CGameBoard::~CGameBoard() { ClearHighlights(); }
+CGameBoard::~CGameBoard() {
+    ClearHighlights();
+}
 
 QRect CGameBoard::CellRect(int nIndex) {
     const int row = nIndex / kColumns;
@@ -129,7 +131,9 @@ int CGameBoard::CountTakenNeighbours(int nRow, int nColumn, bool bFlash, bool bS
     });
 }
 
-void CGameBoard::RefreshCounts() { m_board.RefreshCounts(); }
+void CGameBoard::RefreshCounts() {
+    m_board.RefreshCounts();
+}
 
 void CGameBoard::BlockRandomCells(int nCount, IRandom& random) {
     for (int index : m_board.BlockRandomCells(nCount, random)) {
@@ -154,7 +158,8 @@ void CGameBoard::OnPieceClicked(int nIndex) {
     if (!m_bHighlight || !m_pOwner || !Piece(nIndex)) return Refuse();
     const CPiece& model = m_board.Piece(nIndex);
     const bool computersTurn = m_pOwner->IsOnePlayer() && m_board.m_nCurrentPlayer == 1;
-    if (model.m_nValue != m_pOwner->Result() || (computersTurn && nIndex != m_pOwner->BestPiece())) {
+    if (model.m_nValue != m_pOwner->Result() ||
+        (computersTurn && nIndex != m_pOwner->BestPiece())) {
         return Refuse();
     }
     const int player = m_board.m_nCurrentPlayer;
@@ -171,11 +176,17 @@ void CGameBoard::OnPieceClicked(int nIndex) {
     m_pOwner->OnPieceTaken(player, points);
 }
 
-void CGameBoard::Refuse() { CSoundCues::Play(m_sound, IsSoundOn(), ECue::No); }
+void CGameBoard::Refuse() {
+    CSoundCues::Play(m_sound, IsSoundOn(), ECue::No);
+}
 
-bool CGameBoard::IsSoundOn() const { return m_pOwner && m_pOwner->IsSoundOn(); }
+bool CGameBoard::IsSoundOn() const {
+    return m_pOwner && m_pOwner->IsSoundOn();
+}
 
-void CGameBoard::StartBlinking() { m_timer.start(); }
+void CGameBoard::StartBlinking() {
+    m_timer.start();
+}
 
 void CGameBoard::OnTimer() {
     if (!m_bHighlight) return;

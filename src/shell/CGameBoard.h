@@ -63,11 +63,11 @@ public:
 
     QSize sizeHint() const override;
 
-    bool m_bHighlight = false;         // a click can take a piece only while this is on
-    QList<CGamePiece*> m_selectable;   // blink grey: pieces that may be taken
-    QList<CGamePiece*> m_warning;      // blink red: a piece being pointed out
-    QBrush m_brEnabled;                // control colour of enabled pieces
-    QBrush m_brDisabled;               // control colour of greyed pieces
+    bool m_bHighlight = false;        // a click can take a piece only while this is on
+    QList<CGamePiece*> m_selectable;  // blink grey: pieces that may be taken
+    QList<CGamePiece*> m_warning;     // blink red: a piece being pointed out
+    QBrush m_brEnabled;               // control colour of enabled pieces
+    QBrush m_brDisabled;              // control colour of greyed pieces
 
 private:
     void DestroyCells();

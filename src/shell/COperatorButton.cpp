@@ -15,7 +15,9 @@ void COperatorButton::RemoveOperators() {
     m_posCurrent = -1;
 }
 
-void COperatorButton::ShowFirst() { ShowPosition(0); }
+void COperatorButton::ShowFirst() {
+    ShowPosition(0);
+}
 
 void COperatorButton::ShowNext() {
     const int next = m_posCurrent + 1;

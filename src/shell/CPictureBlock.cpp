@@ -9,9 +9,15 @@ constexpr std::uint16_t kFileType = 19778;  // the letters B and M
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 
-std::uint32_t U16(const std::uint8_t* p) { return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8; }
-std::uint32_t U32(const std::uint8_t* p) { return U16(p) | U16(p + 2) << 16; }
-std::int32_t I32(const std::uint8_t* p) { return static_cast<std::int32_t>(U32(p)); }
+std::uint32_t U16(const std::uint8_t* p) {
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8;
+}
+std::uint32_t U32(const std::uint8_t* p) {
+    return U16(p) | U16(p + 2) << 16;
+}
+std::int32_t I32(const std::uint8_t* p) {
+    return static_cast<std::int32_t>(U32(p));
+}
 
 void Put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
     out.push_back(static_cast<std::uint8_t>(value));
@@ -22,7 +28,9 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
     Put16(out, value >> 16);
 }
 
-bool IsSupportedDepth(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24; }
+bool IsSupportedDepth(int bits) {
+    return bits == 1 || bits == 4 || bits == 8 || bits == 24;
+}
 
 std::size_t RowBytesFor(int width, int bits) {
     return (std::size_t(width) * std::size_t(bits) + 31) / 32 * 4;
@@ -34,7 +42,9 @@ std::uint32_t Opaque(std::uint32_t red, std::uint32_t green, std::uint32_t blue)
 
 }  // namespace
 
-std::size_t CPictureBlock::RowBytes() const { return RowBytesFor(m_nWidth, m_nBitsPerPixel); }
+std::size_t CPictureBlock::RowBytes() const {
+    return RowBytesFor(m_nWidth, m_nBitsPerPixel);
+}
 
 std::unique_ptr<CPictureBlock> ReadPicture(const std::uint8_t* file, std::size_t size) {
     if (size < kFileHeaderSize || U16(file) != kFileType) return nullptr;
@@ -83,10 +93,14 @@ std::uint32_t PictureColorCount(const CPictureBlock& block) {
         return block.ColorsUsed();
     }
     switch (block.BitsPerPixel()) {
-        case 1: return 2;
-        case 4: return 16;
-        case 8: return 256;
-        default: return 0;
+        case 1:
+            return 2;
+        case 4:
+            return 16;
+        case 8:
+            return 256;
+        default:
+            return 0;
     }
 }
 
@@ -99,9 +113,13 @@ const std::uint8_t* PicturePixels(const CPictureBlock& block) {
     return block.Bytes().data() + block.HeaderSize() + PictureColorTableSize(block);
 }
 
-int PictureWidth(const CPictureBlock& block) { return block.Width(); }
+int PictureWidth(const CPictureBlock& block) {
+    return block.Width();
+}
 
-int PictureHeight(const CPictureBlock& block) { return block.Height(); }
+int PictureHeight(const CPictureBlock& block) {
+    return block.Height();
+}
 
 bool BuildPicturePalette(const CPictureBlock* block, CPicturePalette& palette) {
     if (!block) return false;
@@ -188,7 +206,8 @@ std::vector<std::uint8_t> WritePicture(const SPictureImage& image) {
     for (int y = image.nHeight - 1; y >= 0; --y) {
         std::vector<std::uint8_t> row(rowBytes, 0);
         for (int x = 0; x < image.nWidth; ++x) {
-            const std::uint32_t value = image.pixels[std::size_t(y) * std::size_t(image.nWidth) + std::size_t(x)];
+            const std::uint32_t value =
+                image.pixels[std::size_t(y) * std::size_t(image.nWidth) + std::size_t(x)];
             if (image.nBitsPerPixel == 24) {
                 row[std::size_t(x) * 3] = static_cast<std::uint8_t>(value);
                 row[std::size_t(x) * 3 + 1] = static_cast<std::uint8_t>(value >> 8);

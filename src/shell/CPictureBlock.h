@@ -13,9 +13,9 @@ using CPicturePalette = std::vector<std::uint32_t>;
 struct SPictureImage {
     int nHeaderSize = 40;  // 12 for the core header, 40 or more for the information header
     int nWidth = 0;
-    int nHeight = 0;  // rows are stored bottom-up
-    int nBitsPerPixel = 8;  // 1, 4, 8 or 24
-    CPicturePalette colors;  // the colour table
+    int nHeight = 0;                     // rows are stored bottom-up
+    int nBitsPerPixel = 8;               // 1, 4, 8 or 24
+    CPicturePalette colors;              // the colour table
     std::uint32_t nColorsUsedField = 0;  // information header only
     // Top row first: colour indexes, or 0xRRGGBB for 24 bits per pixel.
     std::vector<std::uint32_t> pixels;

@@ -1,8 +1,8 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "play/CScoreCounter.h"
 #include "platform/ISound.h"
+#include "play/CScoreCounter.h"
 
 namespace {
 
@@ -11,7 +11,9 @@ class CTickRecorder : public ISound {
 public:
     explicit CTickRecorder(const QLabel& control) : m_control(control) {}
     void Play(const std::string& file, ESoundMode mode) override {
-        const QString name = file == "data\\up.wav" ? "up" : file == "data\\down.wav" ? "down" : "?";
+        const QString name = file == "data\\up.wav"     ? "up"
+                             : file == "data\\down.wav" ? "down"
+                                                        : "?";
         m_ticks << m_control.text() + " " + name + (mode == ESoundMode::Sync ? "" : " async");
     }
     QStringList m_ticks;

@@ -53,9 +53,8 @@ TEST_P(PictureDepth, BuildsOnePaletteColourPerTableEntry) {
 
 // 12 is the core header; 40, 108 and 124 are all read as the information header.
 INSTANTIATE_TEST_SUITE_P(HeadersAndDepths, PictureDepth,
-                         ::testing::Values(SDepthCase{40, 1}, SDepthCase{40, 4},
-                                           SDepthCase{40, 8}, SDepthCase{40, 24},
-                                           SDepthCase{12, 1}, SDepthCase{12, 4},
+                         ::testing::Values(SDepthCase{40, 1}, SDepthCase{40, 4}, SDepthCase{40, 8},
+                                           SDepthCase{40, 24}, SDepthCase{12, 1}, SDepthCase{12, 4},
                                            SDepthCase{12, 8}, SDepthCase{12, 24},
                                            SDepthCase{108, 4}, SDepthCase{124, 8}));
 
@@ -165,22 +164,20 @@ TEST_P(DamagedPicture, IsRefused) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, DamagedPicture,
-    ::testing::Values(SDamage{"NotStartingWithBM", 0, 'X', 1},
-                      SDamage{"HeaderLongerThanFile", kHeader, 100000, 4},
-                      SDamage{"HeaderOfNeitherKind", kHeader, 16, 4},
-                      SDamage{"HeaderTooShort", kHeader, 4, 4},
-                      SDamage{"ZeroWidth", kHeader + 4, 0, 4},
-                      SDamage{"NegativeWidth", kHeader + 4, std::uint32_t(-3), 4},
-                      SDamage{"ZeroHeight", kHeader + 8, 0, 4},
-                      SDamage{"SmallestHeight", kHeader + 8, std::uint32_t(INT_MIN), 4},
-                      SDamage{"HugeWidth", kHeader + 4, 0x7FFFFFFF, 4},
-                      SDamage{"SideOverTheLimit", kHeader + 4, kMaxPictureSide + 1, 4},
-                      SDamage{"PixelsPastTheEnd", kHeader + 8, 6, 4},
-                      SDamage{"SixteenBits", kHeader + 14, 16, 2},
-                      SDamage{"ThirtyTwoBits", kHeader + 14, 32, 2},
-                      SDamage{"Compressed", kHeader + 16, 1, 4},
-                      SDamage{"ColourTablePastTheEnd", kHeader + 32, 257, 4},
-                      SDamage{"ColoursUsedNearTwoToThe32", kHeader + 32, 0xFFFFFFFF, 4}),
+    ::testing::Values(
+        SDamage{"NotStartingWithBM", 0, 'X', 1},
+        SDamage{"HeaderLongerThanFile", kHeader, 100000, 4},
+        SDamage{"HeaderOfNeitherKind", kHeader, 16, 4}, SDamage{"HeaderTooShort", kHeader, 4, 4},
+        SDamage{"ZeroWidth", kHeader + 4, 0, 4},
+        SDamage{"NegativeWidth", kHeader + 4, std::uint32_t(-3), 4},
+        SDamage{"ZeroHeight", kHeader + 8, 0, 4},
+        SDamage{"SmallestHeight", kHeader + 8, std::uint32_t(INT_MIN), 4},
+        SDamage{"HugeWidth", kHeader + 4, 0x7FFFFFFF, 4},
+        SDamage{"SideOverTheLimit", kHeader + 4, kMaxPictureSide + 1, 4},
+        SDamage{"PixelsPastTheEnd", kHeader + 8, 6, 4}, SDamage{"SixteenBits", kHeader + 14, 16, 2},
+        SDamage{"ThirtyTwoBits", kHeader + 14, 32, 2}, SDamage{"Compressed", kHeader + 16, 1, 4},
+        SDamage{"ColourTablePastTheEnd", kHeader + 32, 257, 4},
+        SDamage{"ColoursUsedNearTwoToThe32", kHeader + 32, 0xFFFFFFFF, 4}),
     [](const ::testing::TestParamInfo<SDamage>& damage) { return damage.param.name; });
 
 TEST(PictureBlock, WriterStoresTheFileLengthAndPixelOffsetInItsHeader) {

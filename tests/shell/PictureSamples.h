@@ -30,6 +30,7 @@ inline SPictureImage SamplePicture(int headerSize, int bits, int width = 11, int
 
 // The colour of one pixel as 0xAARRGGBB.
 inline std::uint32_t SampleColor(const SPictureImage& image, int x, int y) {
-    const std::uint32_t value = image.pixels[std::size_t(y) * std::size_t(image.nWidth) + std::size_t(x)];
+    const std::uint32_t value =
+        image.pixels[std::size_t(y) * std::size_t(image.nWidth) + std::size_t(x)];
     return image.nBitsPerPixel <= 8 ? image.colors[value] : 0xFF000000u | value;
 }

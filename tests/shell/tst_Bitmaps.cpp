@@ -21,7 +21,8 @@ private slots:
         QFETCH(QColor, line);
         const QImage& tile = CBitmaps::Get(id);
         QCOMPARE(tile.size(), QSize(109, 89));
-        for (QPoint p : {QPoint(0, 0), QPoint(60, 0), QPoint(108, 0), QPoint(0, 40), QPoint(0, 88)}) {
+        for (QPoint p :
+             {QPoint(0, 0), QPoint(60, 0), QPoint(108, 0), QPoint(0, 40), QPoint(0, 88)}) {
             QCOMPARE(tile.pixelColor(p), line);
         }
         for (QPoint p : {QPoint(1, 1), QPoint(88, 53), QPoint(108, 88), QPoint(50, 30)}) {
@@ -56,7 +57,8 @@ private slots:
     void characterWithoutGlyphHasNone() { QCOMPARE(CBitmaps::GlyphFor('x'), 0); }
 
     void unknownBitmapIsNamedAndEmpty() {
-        QTest::ignoreMessage(QtCriticalMsg, "Bitmap resource :/bitmaps/150.bmp is missing or damaged.");
+        QTest::ignoreMessage(QtCriticalMsg,
+                             "Bitmap resource :/bitmaps/150.bmp is missing or damaged.");
         QVERIFY(CBitmaps::Get(150).isNull());
     }
 };

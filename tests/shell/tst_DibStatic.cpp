@@ -90,8 +90,8 @@ private slots:
         const std::vector<std::uint8_t> good = WritePicture(SamplePicture(40, 8, 6, 6));
         QByteArray notBm(reinterpret_cast<const char*>(good.data()), int(good.size()));
         notBm[0] = 'P';
-        QByteArray cutShort = QByteArray(reinterpret_cast<const char*>(good.data()),
-                                         int(good.size()) - 1);
+        QByteArray cutShort =
+            QByteArray(reinterpret_cast<const char*>(good.data()), int(good.size()) - 1);
         QByteArray hugeTable(reinterpret_cast<const char*>(good.data()), int(good.size()));
         hugeTable[14 + 32 + 3] = char(0x7F);  // colours used: about two thousand million
         QTest::newRow("not starting with BM") << notBm;
@@ -109,8 +109,8 @@ private slots:
 
         QVERIFY(control->LoadPicture(Save("damaged.bmp", damaged)));
 
-        QCOMPARE(BoxTexts(), (QStringList{"Error reading DIB file.",
-                                          "Error creating palette from DIB."}));
+        QCOMPARE(BoxTexts(),
+                 (QStringList{"Error reading DIB file.", "Error creating palette from DIB."}));
         QCOMPARE(m_boxes.first().owner, control);
         QCOMPARE(m_boxes.first().caption, CModal::AppName());
         QVERIFY(!control->Picture());

@@ -17,7 +17,9 @@ CPiece PieceModel(const char* caption) {
     return piece;
 }
 
-QImage Shot(QWidget& widget) { return widget.grab().toImage(); }
+QImage Shot(QWidget& widget) {
+    return widget.grab().toImage();
+}
 
 // The smallest rectangle holding every pixel inside area that is as dark as
 // darkest (antialiased text has few pixels of pure black).
@@ -55,7 +57,8 @@ private slots:
         // the glyphs' side bearings and the space below the baseline.
         QVERIFY(qAbs(ink.center().x() - 44) <= 2);
         const int descent = QFontMetrics(piece.font()).descent();
-        QVERIFY(ink.top() < 27 && ink.bottom() >= 27 && ink.bottom() <= 27 + ink.height() / 2 + descent);
+        QVERIFY(ink.top() < 27 && ink.bottom() >= 27 &&
+                ink.bottom() <= 27 + ink.height() / 2 + descent);
     }
 
     void faceIsFilledInsideARaisedDoubleBevel() {

@@ -25,7 +25,8 @@ public:
         m_watched = std::move(watched);
     }
     void Play(const std::string& file, ESoundMode mode) override {
-        QString event = QString::fromStdString(file) + (mode == ESoundMode::Sync ? " sync" : " async");
+        QString event =
+            QString::fromStdString(file) + (mode == ESoundMode::Sync ? " sync" : " async");
         for (int index : m_watched) {
             const CTile* tile = m_board->Tile(index);
             event += QString(" %1").arg(tile && tile->isVisibleTo(m_board) ? tile->Bitmap() : 0);
@@ -242,7 +243,8 @@ private slots:
         QTest::mouseClick(board.Piece(0), Qt::LeftButton);
 
         QCOMPARE(recorder.m_events, events);
-        for (int index : {1, 7, 8}) QCOMPARE(board.Tile(index)->Bitmap(), int(CBitmaps::TileCounted));
+        for (int index : {1, 7, 8})
+            QCOMPARE(board.Tile(index)->Bitmap(), int(CBitmaps::TileCounted));
         QCOMPARE(m_owner.m_takes, (std::vector<std::pair<int, int>>{{0, 4}}));
     }
 

@@ -14,7 +14,16 @@ const CPicturePalette kColors = {
     0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080, 0xFF008080, 0xFFC0C0C0,
     0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF,
 };
-enum EColor { Black = 0, Green = 2, Navy = 4, Silver = 7, Grey = 8, Lime = 10, Yellow = 11, White = 15 };
+enum EColor {
+    Black = 0,
+    Green = 2,
+    Navy = 4,
+    Silver = 7,
+    Grey = 8,
+    Lime = 10,
+    Yellow = 11,
+    White = 15
+};
 
 SPictureImage Paint(int width, int height, const std::function<int(int x, int y)>& colorAt) {
     SPictureImage image;
@@ -35,8 +44,12 @@ SPictureImage Tile(int fill, int line) {
 }
 
 // Symbols on a 14 x 14 grid centred between pixels 6 and 7; strokes are two pixels wide.
-bool InBar(int x, int y) { return x >= 2 && x <= 11 && (y == 6 || y == 7); }
-bool InPlus(int x, int y) { return InBar(x, y) || InBar(y, x); }
+bool InBar(int x, int y) {
+    return x >= 2 && x <= 11 && (y == 6 || y == 7);
+}
+bool InPlus(int x, int y) {
+    return InBar(x, y) || InBar(y, x);
+}
 bool InCross(int x, int y) {
     const bool inBox = x >= 3 && x <= 10 && y >= 3 && y <= 10;
     return inBox && (std::abs(x - y) <= 1 || std::abs(x + y - 13) <= 1);
