@@ -36,6 +36,8 @@ rate=22050
 parec -d tfbench.monitor --raw --format=s16le --rate=$rate --channels=1 --latency-msec=5 \
     >"$work/recording.raw" &
 parec_pid=$!
+# A server that has just started stalled the very first stream for a moment;
+# a settled one is what a player's desktop has.
 sleep 3
 
 TF_RECORDING=$work/recording.raw TF_EVENTS=$work/events.txt "$PWD/$build/bench/sound/sound-bench"
