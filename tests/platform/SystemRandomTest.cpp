@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <vector>
 
 #include "platform/CSystemRandom.h"
 
-TEST(SystemRandom, DrawsCoverZeroTo32767AndNothingElse) {
+TEST(SystemRandom, DrawsCoverZeroTo32767Uniformly) {
     CSystemRandom random(12345u);
     int lowest = 32767;
     int highest = 0;
@@ -20,24 +22,14 @@ TEST(SystemRandom, DrawsCoverZeroTo32767AndNothingElse) {
     }
     EXPECT_EQ(lowest, 0);
     EXPECT_EQ(highest, 32767);
-    // Uniform: every tenth of the range gets close to 20000 draws.
     for (int count : tenths) EXPECT_NEAR(count, 20000, 1000);
 }
 
-TEST(SystemRandom, TheSameSeedDealsTheSameNumbers) {
-    CSystemRandom first(7u);
-    CSystemRandom second(7u);
-    for (int i = 0; i < 100; ++i) EXPECT_EQ(first.Next(), second.Next());
-}
-
-TEST(SystemRandom, SourcesSeededFromTheTimeDealDifferently) {
+TEST(SystemRandom, SourcesSeededAtDifferentTimesDealDifferently) {
     CSystemRandom first;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
     CSystemRandom second;
-    std::vector<int> a;
-    std::vector<int> b;
-    for (int i = 0; i < 20; ++i) {
-        a.push_back(first.Next());
-        b.push_back(second.Next());
-    }
-    EXPECT_NE(a, b);
+    int same = 0;
+    for (int i = 0; i < 20; ++i) same += first.Next() == second.Next() ? 1 : 0;
+    EXPECT_LT(same, 20);
 }

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QDialog>
-#include <QPointer>
-#include <QString>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -27,18 +24,6 @@ class CModalScript {
 public:
     using Handler = std::function<int(const CModal::SRequest&)>;
 
-    // What a request looked like when it was asked.
-    struct SRecord {
-        QString caption;
-        QString text;
-        CModal::EButtons buttons = CModal::OkOnly;
-        CModal::EIcon icon = CModal::NoIcon;
-        bool isDialog = false;
-        QPointer<QDialog> dialog;  // null once the dialog is gone
-        QPointer<QWidget> owner;
-        int result = 0;
-    };
-
     CModalScript() {
         CModal::SetAnswerer([this](const CModal::SRequest& request) { return Take(request); });
     }
@@ -47,47 +32,33 @@ public:
     CModalScript& operator=(const CModalScript&) = delete;
 
     CModalScript& Answer(int result) {
-        m_answers.push_back([result](const CModal::SRequest&) { return result; });
-        return *this;
+        return Answer([result](const CModal::SRequest&) { return result; });
     }
     CModalScript& Answer(Handler handler) {
         m_answers.push_back(std::move(handler));
         return *this;
     }
 
-    const std::vector<SRecord>& Requests() const { return m_requests; }
+    // Every request as it was asked; its dialog and owner may be gone by now.
+    const std::vector<CModal::SRequest>& Requests() const { return m_requests; }
     int Unscripted() const { return m_nUnscripted; }
-    int Pending() const { return static_cast<int>(m_answers.size()); }
 
 private:
     int Take(const CModal::SRequest& request) {
-        SRecord record;
-        record.caption = request.caption;
-        record.text = request.text;
-        record.buttons = request.buttons;
-        record.icon = request.icon;
-        record.isDialog = request.dialog != nullptr;
-        record.dialog = request.dialog;
-        record.owner = request.owner;
         // Recorded before it is answered: an answer may itself raise a question.
-        const std::size_t index = m_requests.size();
-        m_requests.push_back(record);
-        int result = 0;
+        m_requests.push_back(request);
         if (m_answers.empty()) {
             ++m_nUnscripted;
-            result = request.dialog                     ? CModal::IdCancel
-                     : request.buttons == CModal::YesNo ? CModal::IdNo
-                                                        : CModal::IdOk;
-        } else {
-            const Handler handler = std::move(m_answers.front());
-            m_answers.pop_front();
-            result = handler(request);
+            return request.dialog                     ? CModal::IdCancel
+                   : request.buttons == CModal::YesNo ? CModal::IdNo
+                                                      : CModal::IdOk;
         }
-        m_requests[index].result = result;
-        return result;
+        const Handler handler = std::move(m_answers.front());
+        m_answers.pop_front();
+        return handler(request);
     }
 
     std::deque<Handler> m_answers;
-    std::vector<SRecord> m_requests;
+    std::vector<CModal::SRequest> m_requests;
     int m_nUnscripted = 0;
 };
