@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <set>
 #include <vector>
 
@@ -9,75 +8,46 @@
 
 namespace {
 
-// A plain linear congruential source of 0..32767 for tests that need many draws.
-class CCountingRandom : public IRandom {
-public:
-    int Next() override {
-        m_state = m_state * 1103515245u + 12345u;
-        ++m_nDraws;
-        return static_cast<int>((m_state >> 16) & 0x7FFF);
-    }
-    int m_nDraws = 0;
-
-private:
-    std::uint32_t m_state = 1;
+struct Draws {
+    int count;
+    std::vector<int> draws;  // row, column, row, column, ...
+    std::vector<int> blocked;
 };
 
-struct Draw {
-    int r1;
-    int r2;
-    int index;
-};
+class BlockingDraws : public testing::TestWithParam<Draws> {};
 
-class BlockingDraw : public testing::TestWithParam<Draw> {};
-
-TEST_P(BlockingDraw, ScalesRowThenColumnFromTheFullRange) {
-    CBoard board = BoardOfValue(1);
-    CScriptedRandom random({GetParam().r1, GetParam().r2});
-    EXPECT_EQ(board.BlockRandomCells(1, random), (std::vector<int>{GetParam().index}));
-}
-
-INSTANTIATE_TEST_SUITE_P(Draws, BlockingDraw,
-                         testing::Values(Draw{0, 0, 0}, Draw{32767, 32767, 34}, Draw{6553, 4680, 0},
-                                         Draw{6554, 4681, 8}, Draw{32766, 32766, 34},
-                                         Draw{26214, 28086, 4 * 7 + 6},
-                                         Draw{26213, 28085, 3 * 7 + 5}));
-
-TEST(Blocking, RepeatsADrawOnAnAlreadyBlockedCellWithoutCountingIt) {
-    CBoard board = BoardOfValue(1);
-    CScriptedRandom random({0, 0, 0, 0, 32767, 32767});
-    EXPECT_EQ(board.BlockRandomCells(2, random), (std::vector<int>{0, 34}));
-    EXPECT_EQ(random.Used(), 6u);
-}
-
-TEST(Blocking, CountsADrawOnAnEmptyCellAsHandled) {
+TEST_P(BlockingDraws, ScaleRowThenColumnAndRepeatOnlyOnABlockedCell) {
     std::vector<std::string> lines = LinesOf({});
-    lines[0] = "";
+    lines[10] = "";  // no piece in row 1, column 3
     CBoard board;
     board.LoadLines(lines);
-    CScriptedRandom random({0, 0, 32767, 32767});
-    EXPECT_EQ(board.BlockRandomCells(2, random), (std::vector<int>{34}));
-    EXPECT_EQ(random.Used(), 4u);
+    CScriptedRandom random(GetParam().draws);
+    EXPECT_EQ(board.BlockRandomCells(GetParam().count, random), GetParam().blocked);
+    EXPECT_EQ(random.Used(), GetParam().draws.size());
 }
 
-TEST(Blocking, MarksBlockedPiecesAsTakenByPlayerOneAndRefreshesTheCounts) {
-    CBoard board = BoardOfValue(1);
-    CScriptedRandom random({0, 0});
-    board.BlockRandomCells(1, random);
-    EXPECT_EQ(board.Piece(0).m_nTakenBy, kTakenByOne);
-    EXPECT_TRUE(board.Piece(0).m_bBlocked);
-    EXPECT_EQ(board.Piece(1).m_nTakenNeighbours, 1);
-    EXPECT_EQ(board.Piece(8).m_nTakenNeighbours, 1);
-    EXPECT_EQ(board.m_ranked[34], kUnset);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Draws, BlockingDraws,
+    testing::Values(Draws{1, {0, 0}, {0}}, Draws{1, {32767, 32767}, {34}},
+                    Draws{1, {6553, 4680}, {0}}, Draws{1, {6554, 4681}, {8}},
+                    Draws{1, {32766, 32766}, {34}}, Draws{1, {26214, 28086}, {4 * 7 + 6}},
+                    Draws{1, {26213, 28085}, {3 * 7 + 5}},
+                    // Draws outside 0..32767 still land on the board.
+                    Draws{1, {-5, 99999}, {6}}, Draws{2, {0, 0, 0, 0, 32767, 32767}, {0, 34}},
+                    // A draw on the empty cell counts as one of the blocked cells.
+                    Draws{2, {6554, 14043, 32767, 32767}, {34}}));
 
 TEST(Blocking, AQuickGameLeavesTenPiecesAndItsFirstMoveCanBeWorthSeveralPoints) {
     CBoard board = BoardOfValue(1);
-    CCountingRandom random;
+    CLcgRandom random(1);
     const std::vector<int> blocked = board.BlockRandomCells(25, random);
-    EXPECT_EQ(blocked.size(), 25u);
     EXPECT_EQ(std::set<int>(blocked.begin(), blocked.end()).size(), 25u);
-    EXPECT_EQ(board.UntakenCount(), 10);
+    for (int i : blocked) {
+        EXPECT_EQ(board.Piece(i).m_nTakenBy, kTakenByOne) << i;
+        EXPECT_TRUE(board.Piece(i).m_bBlocked) << i;
+    }
+    EXPECT_EQ(RankedIndexes(board).size(), 10u);
+    EXPECT_FALSE(board.m_bAllTaken);
     EXPECT_GE(board.Piece(board.m_ranked[0]).m_nTakenNeighbours, 3);
 }
 
@@ -89,24 +59,12 @@ TEST(Blocking, StopsWhenNoUntakenPieceIsLeftOnABoardWithTooFewPieces) {
         if (i != 5 && i != 17 && i != 30) board.TakePiece(i, kTakenByTwo);
     }
     board.RefreshCounts();
-    CCountingRandom random;
+    CLcgRandom random(1);
     const std::vector<int> blocked = board.BlockRandomCells(25, random);
     EXPECT_EQ(std::set<int>(blocked.begin(), blocked.end()), (std::set<int>{5, 17, 30}));
     EXPECT_TRUE(board.m_bAllTaken);
-}
-
-TEST(Blocking, DrawsNothingWhenNoUntakenPieceExists) {
-    CBoard board;
-    board.LoadLines({});
-    CScriptedRandom random({});
-    EXPECT_TRUE(board.BlockRandomCells(25, random).empty());
-    EXPECT_EQ(random.Used(), 0u);
-}
-
-TEST(Blocking, KeepsOutOfRangeDrawsOnTheBoard) {
-    CBoard board = BoardOfValue(1);
-    CScriptedRandom random({-5, 99999});
-    EXPECT_EQ(board.BlockRandomCells(1, random), (std::vector<int>{6}));
+    CScriptedRandom none({});
+    EXPECT_TRUE(board.BlockRandomCells(25, none).empty());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,97 +10,77 @@
 
 namespace {
 
-class BoardFileOnDisk : public testing::TestWithParam<std::string> {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(
-            ParseBoardKey(GetParam(), m_bAdd, m_bSubtract, m_bMultiply, m_bDivide, m_nSign));
-        ASSERT_TRUE(m_board.LoadFile(std::string(TALLYFOLD_DATA_DIR) + "/" + GetParam()));
-        for (int i = 0; i < kCells; ++i) {
-            if (m_board.HasPiece(i)) m_values.push_back(m_board.Piece(i).m_nValue);
-        }
-    }
-    bool Playable() const {
-        return IsPlayableSetup(m_bAdd, m_bSubtract, m_bMultiply, m_bDivide, m_nSign);
-    }
-    bool m_bAdd = false, m_bSubtract = false, m_bMultiply = false, m_bDivide = false;
-    int m_nSign = 0;
-    CBoard m_board;
-    std::vector<int> m_values;
-};
+class BoardFileOnDisk : public testing::TestWithParam<std::string> {};
 
-TEST_P(BoardFileOnDisk, FillsEveryCellWithAShortCaptionOfItsValue) {
-    ASSERT_EQ(m_values.size(), 35u);
+TEST_P(BoardFileOnDisk, HoldsShortCaptionsOfItsSignAndIfPlayableMeetsTheDealOdds) {
+    bool add, subtract, multiply, divide;
+    int sign;
+    ASSERT_TRUE(ParseBoardKey(GetParam(), add, subtract, multiply, divide, sign));
+    CBoard board;
+    ASSERT_TRUE(board.LoadFile(std::string(TALLYFOLD_DATA_DIR) + "/" + GetParam()));
+    std::vector<int> values;
+    int negative = 0;
     for (int i = 0; i < kCells; ++i) {
-        const CPiece& piece = m_board.Piece(i);
+        const CPiece& piece = board.Piece(i);
+        ASSERT_TRUE(piece.m_bExists) << "cell " << i;
         EXPECT_EQ(piece.m_strCaption, std::to_string(piece.m_nValue)) << "cell " << i;
         EXPECT_LE(piece.m_strCaption.size(), 4u) << "cell " << i;
+        values.push_back(piece.m_nValue);
+        negative += piece.m_nValue < 0 ? 1 : 0;
     }
-}
+    // P boards hold no negative value, N boards only negative ones, A boards both.
+    const int lowest = sign == kSignBoth ? 1 : sign == kSignNegative ? kCells : 0;
+    const int highest = sign == kSignBoth ? kCells - 1 : sign == kSignNegative ? kCells : 0;
+    EXPECT_GE(negative, lowest);
+    EXPECT_LE(negative, highest);
 
-TEST_P(BoardFileOnDisk, HoldsValuesOfItsSign) {
-    int negative = 0;
-    for (int v : m_values) negative += v < 0 ? 1 : 0;
-    if (m_nSign == kSignPositive) {
-        EXPECT_EQ(negative, 0);
-    } else if (m_nSign == kSignNegative) {
-        EXPECT_EQ(negative, 35);
-    } else {
-        EXPECT_GT(negative, 0);
-        EXPECT_LT(negative, 35);
-    }
-}
-
-class PlayableBoardFile : public BoardFileOnDisk {};
-
-TEST_P(PlayableBoardFile, GivesADealGoodOddsOfAMove) {
-    ASSERT_TRUE(Playable());
-    const CDealOdds odds({m_bAdd, m_bSubtract, m_bMultiply, m_bDivide, m_nSign == kSignPositive});
-    const CBoardFigures figures = CBoardFigures::Measure(odds, m_values);
+    if (!IsPlayableSetup(add, subtract, multiply, divide, sign)) return;
+    const CDealOdds odds({add, subtract, multiply, divide, sign == kSignPositive});
+    const CBoardFigures figures = CBoardFigures::Measure(odds, values);
     EXPECT_TRUE(figures.m_unreachable.empty()) << figures.m_unreachable.front();
     EXPECT_GE(figures.FullDeal(), CBoardFigures::kFullBoardTarget);
     EXPECT_GE(figures.HardestDeal(), CBoardFigures::kHardestThreeTarget);
 }
 
-std::string KeyName(const testing::TestParamInfo<std::string>& param) {
-    std::string name = param.param;
-    for (char& ch : name) ch = ch == '.' ? '_' : ch;
-    return name;
-}
-
-std::vector<std::string> PlayableKeys() {
-    std::vector<std::string> keys;
-    for (const std::string& key : AllBoardKeys()) {
-        bool a, s, m, d;
-        int sign;
-        ParseBoardKey(key, a, s, m, d, sign);
-        if (IsPlayableSetup(a, s, m, d, sign)) keys.push_back(key);
-    }
-    return keys;
-}
-
-INSTANTIATE_TEST_SUITE_P(AllKeys, BoardFileOnDisk, testing::ValuesIn(AllBoardKeys()), KeyName);
-INSTANTIATE_TEST_SUITE_P(PlayableKeys, PlayableBoardFile, testing::ValuesIn(PlayableKeys()),
-                         KeyName);
+INSTANTIATE_TEST_SUITE_P(AllKeys, BoardFileOnDisk, testing::ValuesIn(AllBoardKeys()),
+                         [](const testing::TestParamInfo<std::string>& param) {
+                             std::string name = param.param;
+                             for (char& ch : name) ch = ch == '.' ? '_' : ch;
+                             return name;
+                         });
 
 TEST(BoardFigures, FindTheThreePiecesThatAreHardestTogether) {
     const CDealOdds odds({true, false, false, false, true});
     // Sums of three numbers: 30 needs three tens, 29 two tens and a nine.
     const CBoardFigures figures = CBoardFigures::Measure(odds, {15, 30, 14, 29, 13, 31});
     EXPECT_EQ(figures.m_unreachable, std::vector<int>{31});
-    EXPECT_EQ(figures.m_nHardest[0], 1);
-    EXPECT_EQ(figures.m_nHardest[1], 3);
-    EXPECT_EQ(figures.m_nHardest[2], 5);
-    EXPECT_EQ(figures.m_nDistinct, 6);
     EXPECT_EQ(figures.m_nHardestWeight, odds.WeightOfValues({30, 29}));
     EXPECT_EQ(figures.m_nFullWeight, odds.WeightOfValues({13, 14, 15, 29, 30}));
     EXPECT_FALSE(figures.MeetsHardestThree());
 }
 
-TEST(BoardFigures, CountARepeatedValueOnlyOnceAmongTheThree) {
-    const CDealOdds odds({true, false, false, false, true});
-    const CBoardFigures figures = CBoardFigures::Measure(odds, {15, 15, 15});
-    EXPECT_EQ(figures.m_nHardestWeight, odds.WeightOfValues({15}));
+TEST(DealOdds, DealTenOnlyForTheTopDrawAndCompoundFifteenSets) {
+    EXPECT_EQ(CDealOdds::NumberFromDraw(3276), 0);
+    EXPECT_EQ(CDealOdds::NumberFromDraw(3277), 1);
+    EXPECT_EQ(CDealOdds::NumberFromDraw(32766), 9);
+    EXPECT_EQ(CDealOdds::NumberFromDraw(32767), 10);
+    std::uint64_t total = 0;
+    for (int n = 0; n <= 10; ++n) total += CDealOdds::NumberWeight(n);
+    EXPECT_EQ(total, CDealOdds::kDraws);
+    EXPECT_EQ(CDealOdds::NumberWeight(10), 1u);
+    EXPECT_DOUBLE_EQ(CDealOdds::DealProbability(0), 0.0);
+    EXPECT_DOUBLE_EQ(CDealOdds::DealProbability(CDealOdds::kSetTotal), 1.0);
+    EXPECT_NEAR(CDealOdds::DealProbability(CDealOdds::kSetTotal / 2), 1.0 - 1.0 / 32768, 1e-12);
+}
+
+TEST(DealOdds, WeighTheSetsThatReachAValue) {
+    const CDealOdds product({false, false, true, false, true});
+    const std::uint64_t noZero = CDealOdds::kDraws - CDealOdds::NumberWeight(0);
+    EXPECT_EQ(product.WeightOfValues({0}), CDealOdds::kSetTotal - noZero * noZero * noZero);
+    EXPECT_FALSE(product.IsReachable(11));  // a prime above 10 is no product of 0..10
+    const CDealOdds sum({true, false, false, false, true});
+    EXPECT_EQ(sum.ReachableValues().size(), 31u);  // 0..30
+    EXPECT_EQ(sum.WeightOfValues({30}), 1u);       // three tens
 }
 
 }  // namespace

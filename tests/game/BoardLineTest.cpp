@@ -11,13 +11,12 @@ struct Line {
     const char* text;
     bool exists;
     const char* caption;
-    int value;
-    int value2;
+    int value, value2;
 };
 
 class BoardLine : public testing::TestWithParam<Line> {};
 
-TEST_P(BoardLine, IsReadIntoCaptionValueAndSecondNumber) {
+TEST_P(BoardLine, IsReadIntoCaptionValueAndSecondNumberLikeAtoiButSaturated) {
     const Line& line = GetParam();
     const CPiece piece = CBoardLine::Parse(line.text);
     ASSERT_EQ(piece.m_bExists, line.exists) << '"' << line.text << '"';
@@ -25,7 +24,7 @@ TEST_P(BoardLine, IsReadIntoCaptionValueAndSecondNumber) {
     EXPECT_EQ(piece.m_strCaption, line.caption) << '"' << line.text << '"';
     EXPECT_EQ(piece.m_nValue, line.value) << '"' << line.text << '"';
     EXPECT_EQ(piece.m_nValue2, line.value2) << '"' << line.text << '"';
-    EXPECT_EQ(piece.m_nTakenBy, 0);
+    EXPECT_EQ(piece.m_nTakenBy, kUntaken);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -39,31 +38,14 @@ INSTANTIATE_TEST_SUITE_P(
         Line{"12 ,345678", true, "12", 12, 678}, Line{"12 ,3", true, "12", 12, 0},
         Line{"  \t12 , 34 \r", true, "12", 12, 34}, Line{"1x2 ,0", true, "1x2", 1, 2},
         Line{"+5 ,0", true, "+5", 5, 0}, Line{"ab ,0", true, "ab", 0, 0},
+        // Read like atoi: leading white space, one sign, digits.
+        Line{"- 5 ,  \t-7", true, "- 5", 0, -7},
         // Only the first comma separates.
         Line{"3 ,4,5", true, "3", 3, 0}, Line{",9", true, "", 0, 0}, Line{"0 ,", true, "0", 0, 0},
-        Line{"", false, "", 0, 0}, Line{"   ", false, "", 0, 0}, Line{"17", false, "", 0, 0},
+        Line{"   ", false, "", 0, 0}, Line{"17", false, "", 0, 0},
         // Huge captions saturate at the 32-bit limits instead of overflowing.
         Line{"1234567890123456789012345678901234567890 ,0", true,
              "1234567890123456789012345678901234567890", INT_MAX, INT_MAX},
         Line{"-99999999999 ,0", true, "-99999999999", INT_MIN, INT_MAX}));
-
-struct Number {
-    const char* text;
-    int value;
-};
-
-class ReadInteger : public testing::TestWithParam<Number> {};
-
-TEST_P(ReadInteger, ReadsLikeAtoiButSaturates) {
-    EXPECT_EQ(CBoardLine::ReadInteger(GetParam().text), GetParam().value) << GetParam().text;
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, ReadInteger,
-                         testing::Values(Number{"", 0}, Number{"-", 0}, Number{"- 5", 0},
-                                         Number{"  42abc", 42}, Number{"\t-7", -7},
-                                         Number{"2147483647", INT_MAX},
-                                         Number{"2147483648", INT_MAX},
-                                         Number{"-2147483648", INT_MIN},
-                                         Number{"-2147483649", INT_MIN}, Number{"007", 7}));
 
 }  // namespace
