@@ -8,31 +8,30 @@
 #include "players/IFileSystem.h"
 
 // Files kept in memory. Every path asked for is recorded, so a test can
-// check that nothing outside a folder was touched; paths in m_refused can
-// neither be read nor written.
+// check that nothing outside a folder was touched. Paths in m_unreadable
+// cannot be read; with m_bRefuseAll no file can be made or written.
 class CMemoryFileSystem : public IFileSystem {
 public:
     bool ReadAll(const std::string& path, std::string& bytes) override {
         m_touched.push_back(path);
-        const auto it = m_files.find(path);
-        bytes = it == m_files.end() || m_refused.count(path) ? std::string() : it->second;
-        return it != m_files.end() && !m_refused.count(path);
+        const bool bOk = m_files.count(path) == 1 && m_unreadable.count(path) == 0;
+        bytes = bOk ? m_files[path] : std::string();
+        return bOk;
     }
     bool CreateNew(const std::string& path) override {
         m_touched.push_back(path);
-        if (m_files.count(path) || m_refused.count(path) || m_bRefuseAll) return false;
+        if (m_files.count(path) || m_bRefuseAll) return false;
         m_files[path];
         return true;
     }
     bool Replace(const std::string& path, const std::string& bytes) override {
         m_touched.push_back(path);
-        if (m_refused.count(path) || m_bRefuseAll) return false;
-        m_files[path] = bytes;
-        return true;
+        if (!m_bRefuseAll) m_files[path] = bytes;
+        return !m_bRefuseAll;
     }
     bool Remove(const std::string& path) override {
         m_touched.push_back(path);
-        return !m_refused.count(path) && m_files.erase(path) == 1;
+        return m_files.erase(path) == 1;
     }
 
     // True when every path touched so far names a file directly in folder
@@ -49,7 +48,7 @@ public:
     }
 
     std::map<std::string, std::string> m_files;
-    std::set<std::string> m_refused;
-    bool m_bRefuseAll = false;  // no file can be made or written
+    std::set<std::string> m_unreadable;
+    bool m_bRefuseAll = false;
     std::vector<std::string> m_touched;
 };

@@ -1,103 +1,94 @@
-#include <gtest/gtest.h>
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
-#include <string>
-#include <vector>
-
-#include "players/CFailingDisk.h"
-#include "players/CGamePlayer.h"
-#include "players/CPlayersIndex.h"
-#include "players/CTempDir.h"
-#include "players/TestTimes.h"
-#include "support/CFixedClock.h"
+#include "players/CDiskFileSystem.h"
+#include "players/PlayersTest.h"
 
 namespace {
 
-const std::string kOldFile = "Ann\r\nAnn0.ply\r\n";
+// The real disk, but the device "fills up" after m_nBudget bytes; a write
+// that reaches the limit is cut short. m_bFailFlush fails the flush.
+class CFailingDisk : public CDiskFileSystem {
+public:
+    long m_nBudget = LONG_MAX;
+    bool m_bFailFlush = false;
 
-struct SMessages {
-    std::vector<std::string> texts;
-    FnMessage Sink() {
-        return [this](const std::string& text, const std::string&) { texts.push_back(text); };
+protected:
+    long WriteSome(int fd, const char* data, std::size_t size) override {
+        if (m_nBudget == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const long wrote = CDiskFileSystem::WriteSome(
+            fd, data, std::min(size, static_cast<std::size_t>(m_nBudget)));
+        if (wrote > 0) m_nBudget -= wrote;
+        return wrote;
     }
+    bool Flush(int fd) override { return !m_bFailFlush && CDiskFileSystem::Flush(fd); }
 };
 
-TEST(DiskFileSystem, ASaveStoppedAfterAnyNumberOfBytesLeavesTheOldFileWhole) {
-    CTempDir dir;
-    dir.Put("Ann0.ply", kOldFile);
-    CFixedClock clock(March7th1999(14, 5, 9));
+// A fresh folder on disk holding Ann's two-line file, removed afterwards.
+class DiskFileSystem : public PlayersTest {
+protected:
+    DiskFileSystem() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tfplayersXXXXXX").string();
+        if (::mkdtemp(pattern.data()) != nullptr) m_strDir = pattern + "/";
+        std::ofstream(m_strDir + "Ann0.ply", std::ios::binary) << kOldFile;
+    }
+    ~DiskFileSystem() override {
+        std::error_code error;
+        if (!m_strDir.empty()) std::filesystem::remove_all(m_strDir, error);
+    }
+    std::string Get(const std::string& name) const {
+        std::ifstream in(m_strDir + name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    long Count() const {
+        const std::filesystem::directory_iterator entries(m_strDir);
+        return std::distance(begin(entries), end(entries));
+    }
+
+    const std::string kOldFile = "Ann\r\nAnn0.ply\r\n";
+    std::string m_strDir;
+};
+
+TEST_F(DiskFileSystem, ASaveStoppedAfterAnyNumberOfBytesLeavesTheOldFileWhole) {
     CFailingDisk disk;
-    SMessages messages;
-    CGamePlayer player(clock, messages.Sink(), disk);
+    CGamePlayer player(m_clock, Sink(), disk);
     player.m_strName = "Ann";
     player.m_strFile = "Ann0.ply";
     player.StartStats("Quick game");
-    player.EndStats("the computer", true, false);
-
-    // A save that may run to its end shows how many bytes a whole save writes.
-    CTempDir probe;
-    probe.Put("Ann0.ply", kOldFile);
-    ASSERT_TRUE(player.Save(probe.Path()));
-    const std::string whole = probe.Get("Ann0.ply");
-    ASSERT_GT(whole.size(), kOldFile.size());
-
-    for (long budget = 0; budget < static_cast<long>(whole.size()); ++budget) {
-        disk.m_nBudget = budget;
-        disk.m_nPiece = 7;  // short writes too, so every byte count is reached
-        EXPECT_FALSE(player.Save(dir.Path())) << budget;
-        ASSERT_EQ(dir.Get("Ann0.ply"), kOldFile) << "stopped after " << budget << " bytes";
-        ASSERT_EQ(dir.Count(), 1) << "a temporary file was left after " << budget << " bytes";
+    long budget = 0;
+    for (disk.m_nBudget = 0; !player.Save(m_strDir); disk.m_nBudget = ++budget) {
+        ASSERT_EQ(Get("Ann0.ply"), kOldFile) << "stopped after " << budget << " bytes";
+        ASSERT_EQ(Count(), 1) << "a temporary file was left after " << budget << " bytes";
+        ASSERT_LT(budget, 1000) << "a save that never succeeds";
     }
-    EXPECT_EQ(messages.texts.size(), whole.size());
-    disk.m_nBudget = static_cast<long>(whole.size());
-    EXPECT_TRUE(player.Save(dir.Path()));
-    EXPECT_EQ(dir.Get("Ann0.ply"), whole);
-    EXPECT_EQ(dir.Count(), 1);
-}
-
-TEST(DiskFileSystem, AFailedFlushLeavesTheOldFileAndNoTemporaryFile) {
-    CTempDir dir;
-    dir.Put("data", "Ann\r\nAnn0.ply\r\n");
-    CFailingDisk disk;
+    const std::string whole = Get("Ann0.ply");
+    EXPECT_EQ(whole,
+              "Ann\r\nAnn0.ply\r\nStart Game Stats\r\nQuick game\r\n03/07/99 at 02:05:09 PM\r\n"
+              "Last played this game on Sunday, 03/07/99 at 02:05 PM\r\n\r\nFALSE\r\n0\r\n1\r\n"
+              "TRUE\r\n\r\n0\r\n0\r\n0\r\n0\r\nEnd Game Stats\r\n");
+    EXPECT_EQ(static_cast<long>(whole.size()), budget);  // so every shorter save failed
+    EXPECT_EQ(m_messages.size(), whole.size());
+    disk.m_nBudget = LONG_MAX;
     disk.m_bFailFlush = true;
-    EXPECT_FALSE(CPlayersIndex(disk).Append(dir.Path(), {"Bob", "Bob0.ply"}));
-    EXPECT_EQ(dir.Get("data"), "Ann\r\nAnn0.ply\r\n");
-    EXPECT_EQ(dir.Count(), 1);
+    player.EndStats("Bob", true, true);
+    EXPECT_FALSE(player.Save(m_strDir));
+    EXPECT_EQ(Get("Ann0.ply"), whole);
+    EXPECT_EQ(Count(), 1);
 }
 
-TEST(DiskFileSystem, AnIndexAppendStoppedPartWayLeavesTheOldIndex) {
-    CTempDir dir;
-    const std::string oldIndex = "Ann\r\nAnn0.ply\r\n";
-    dir.Put("data", oldIndex);
-    CFailingDisk disk;
-    const std::size_t whole = oldIndex.size() + std::string("Bob\r\nBob0.ply\r\n").size();
-    for (long budget = 0; budget < static_cast<long>(whole); ++budget) {
-        disk.m_nBudget = budget;
-        EXPECT_FALSE(CPlayersIndex(disk).Append(dir.Path(), {"Bob", "Bob0.ply"}));
-        ASSERT_EQ(dir.Get("data"), oldIndex) << budget;
-    }
-    EXPECT_EQ(dir.Count(), 1);
-}
-
-TEST(DiskFileSystem, CreatingNeverEmptiesAFileThatExists) {
-    CTempDir dir;
-    dir.Put("Ann0.ply", kOldFile);
-    EXPECT_FALSE(CDiskFileSystem::Instance().CreateNew(dir.Path() + "Ann0.ply"));
-    EXPECT_EQ(dir.Get("Ann0.ply"), kOldFile);
-    EXPECT_TRUE(CDiskFileSystem::Instance().CreateNew(dir.Path() + "Ann1.ply"));
-    EXPECT_EQ(dir.Get("Ann1.ply"), "");
-}
-
-TEST(DiskFileSystem, AFolderCannotBeReadAsAFile) {
-    CTempDir dir;
-    std::string bytes = "stale";
-    EXPECT_FALSE(CDiskFileSystem::Instance().ReadAll(dir.Path(), bytes));
-    EXPECT_EQ(bytes, "");
-}
-
-TEST(DiskFileSystem, ReplacingInAMissingFolderFailsWithoutCreatingIt) {
-    CTempDir dir;
-    EXPECT_FALSE(CDiskFileSystem::Instance().Replace(dir.Path() + "players/data", "x"));
-    EXPECT_EQ(dir.Count(), 0);
+TEST_F(DiskFileSystem, CreatingNeverEmptiesAFileThatExists) {
+    EXPECT_FALSE(CDiskFileSystem::Instance().CreateNew(m_strDir + "Ann0.ply"));
+    EXPECT_EQ(Get("Ann0.ply"), kOldFile);
+    EXPECT_TRUE(CDiskFileSystem::Instance().CreateNew(m_strDir + "Ann1.ply"));
+    EXPECT_EQ(Get("Ann1.ply"), "");
 }
 
 }  // namespace
