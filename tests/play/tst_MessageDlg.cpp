@@ -1,52 +1,25 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "platform/CModal.h"
 #include "play/CMessageDlg.h"
-
-namespace {
-
-// What the user would have seen of the dialog when it opened.
-struct SSeen {
-    QPoint position;
-    QSize size;
-    QString caption;
-    QString text;
-};
-
-}  // namespace
+#include "support/CModalScript.h"
 
 class MessageDlgTest : public QObject {
     Q_OBJECT
 
-private:
-    SSeen m_seen;
-
-    void AnswerOk() {
-        CModal::SetAnswerer([this](const CModal::SRequest& request) {
-            QDialog* dialog = request.dialog;
-            m_seen.position = dialog->pos();
-            m_seen.size = dialog->size();
-            m_seen.caption = request.caption;
-            m_seen.text = dialog->findChild<QLabel*>("id1041")->text();
-            return int(CModal::IdOk);
-        });
-    }
-
 private slots:
-    void init() {
-        m_seen = SSeen();
-        AnswerOk();
-    }
-    void cleanup() { CModal::SetAnswerer(nullptr); }
-
-    void opensWithItsTopLeftOnTheAnchorAfterTheOwnerMoved_data() {
+    void opensWithItsTopLeftOnTheAnchorAfterTheOwnerMovedAndKeepsItsSize_data() {
         QTest::addColumn<QPoint>("ownerMovedTo");
-        QTest::newRow("right and down") << QPoint(340, 260);
-        QTest::newRow("back to the corner") << QPoint(0, 0);
+        QTest::addColumn<QString>("text");
+        QTest::newRow("right and down") << QPoint(340, 260) << "Continue the game.";
+        QTest::newRow("back to the corner, four lines")
+            << QPoint(0, 0)
+            << "I'm afraid I cannot find\na move, so I must pass.\nA third line\n"
+               "and a fourth one that does not fit";
     }
-    void opensWithItsTopLeftOnTheAnchorAfterTheOwnerMoved() {
+    void opensWithItsTopLeftOnTheAnchorAfterTheOwnerMovedAndKeepsItsSize() {
         QFETCH(QPoint, ownerMovedTo);
+        QFETCH(QString, text);
         QWidget owner;
         owner.setGeometry(100, 100, 560, 340);
         auto* anchor = new QLabel(&owner);
@@ -55,29 +28,28 @@ private slots:
         owner.show();
         owner.move(ownerMovedTo);
         const QPoint at = anchor->mapToGlobal(QPoint(0, 0));
-
         CMessageDlg dialog(&owner);
-        const int result = dialog.ShowMessage(at.x(), at.y(), "Continue the game.", "Better Move");
+        const QSize size = dialog.size();
+        auto* label = dialog.findChild<QLabel*>("id1041");
+        QRect seen;
+        QString caption;
+        QString shown;
+        CModalScript script;
+        script.Answer([&](const CModal::SRequest& request) {
+            seen = QRect(request.dialog->pos(), request.dialog->size());
+            caption = request.caption;
+            shown = label->text();
+            return int(CModal::IdOk);
+        });
 
-        QCOMPARE(result, int(CModal::IdOk));
-        QCOMPARE(m_seen.position, at);
-        QCOMPARE(m_seen.caption, QString("Better Move"));
-        QCOMPARE(m_seen.text, QString("Continue the game."));
-    }
+        QCOMPARE(dialog.ShowMessage(at.x(), at.y(), text, "Better Move"), int(CModal::IdOk));
 
-    void keepsItsSizeWhateverTheText() {
-        CMessageDlg dialog;
-        dialog.ShowMessage(10, 10, "Hint", "Hint");
-        const QSize shortText = m_seen.size;
-        dialog.ShowMessage(10, 10,
-                           "I'm afraid I cannot find\na move, so I must pass.\nA third line\n"
-                           "and a fourth one that does not fit",
-                           "Computer's Move");
-        QCOMPARE(m_seen.size, shortText);
+        QCOMPARE(seen, QRect(at, size));
+        QCOMPARE(caption, QString("Better Move"));
+        QCOMPARE(shown, text);
         // The text area holds two lines; the rest is cut off, not grown into.
-        const auto* text = dialog.findChild<QLabel*>("id1041");
-        QVERIFY(text->height() < 3 * text->fontMetrics().lineSpacing());
-        QVERIFY(text->height() >= 2 * text->fontMetrics().lineSpacing());
+        const int line = label->fontMetrics().lineSpacing();
+        QVERIFY(label->height() >= 2 * line && label->height() < 3 * line);
     }
 };
 
