@@ -1,13 +1,26 @@
 #include <QApplication>
-#include <QLabel>
+#include <string>
+#include <vector>
 
-// Until the main window is assembled the program shows what state it is in.
+#include "platform/CModal.h"
+#include "platform/CSoundPlayer.h"
+#include "platform/CSystemRandom.h"
+#include "play/CGameDlg.h"
+#include "players/CPlayerApp.h"
+
+// Until the application with its setup and player dialogs is assembled, the
+// program opens straight into a one-player game of 26 pieces with every
+// operator, without player records.
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Tallyfold is being built: the board, the dealer and the "
-                                "computer player arrive piece by piece."));
-    label.setMargin(24);
-    label.setWindowTitle(QStringLiteral("Tallyfold"));
-    label.show();
-    return app.exec();
+    QApplication qapp(argc, argv);
+    CPlayerApp app([](const std::string& text, const std::string&) {
+        CModal::AppMessage(QString::fromStdString(text));
+    });
+    app.InitInstance(std::vector<std::string>(argv + 1, argv + argc));
+    CSoundPlayer sound;
+    CSystemRandom random;
+    CGameDlg dlg(app, sound, random);
+    dlg.StartGame('A', 26, COperatorSet{}, "Name", "Name", true, app.m_bSound);
+    CModal::Run(dlg);
+    return app.ExitInstance();
 }

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "game/CBoard.h"
+#include "game/COperatorSet.h"
+#include "play/CEquations.h"
+
+class CGamePlayer;
+class CPlayerApp;
+class IGameView;
+class IRandom;
+class ISound;
+
+// The state of one running game and the rules of a turn: the deal on the
+// 250 ms tick, composing the equations, taking a piece or passing, hints, the
+// better-move check, game over and quitting. No widgets: the main window
+// forwards its clicks and ticks here and draws what State() holds; what must
+// be shown, asked or counted aloud goes through IGameView.
+class CGameState {
+public:
+    static constexpr int kDealTicks = 15;
+    static constexpr int kOptimalHintCost = 3;
+    static constexpr int kOperatorHintCost = 1;
+    static constexpr int kCatchUpLead = 5;  // the computer must lead by more than this
+    // Hint dialog results.
+    static constexpr int kHintOptimal = 1040;
+    static constexpr int kHintOperators = 3;
+
+    // Everything the window shows or the rules keep; names as the game's design uses them.
+    struct SState {
+        bool m_bShowQuickInstructions = true;
+        int m_nShake = 0;  // 0 no deal, 1 armed, 2..16 dealing
+        int m_nPieces = 26;
+        int m_nBestValue = -1000;
+        int m_nBestNeighbours = -1;
+        int m_nBestCase = -1;
+        int m_nBestPiece = -1;
+        int m_nMovePoints = 0;
+        bool m_bOnePlayer = true;
+        bool m_bBestKept = false;
+        bool m_bGameInProgress = false;
+        bool m_bSound = true;
+        bool m_bAutoPlay = false;
+        bool m_bFirstGame = true;
+        bool m_bCanClose = false;
+        bool m_bInTimer = false;
+        bool m_bGameStarted = false;  // until the first game starts, play controls are inert
+        std::array<int, 3> m_nKeptNumber{-1, -1, -1};
+        std::array<std::string, 2> m_strName{"Name", "Name"};
+        std::array<int, 2> m_nScore{0, 0};
+        int m_nSignMode = 2;
+        std::string m_strTurn;           // static 1031
+        std::string m_strBestValue = "?";  // hidden diagnostic 1036
+        std::string m_strBestCase = "?";   // hidden diagnostic 1037
+    };
+
+    CGameState(CBoard& board, IGameView& view, IRandom& random, ISound& sound, CPlayerApp& app);
+
+    const SState& State() const { return m_s; }
+    const CEquations& Equations() const { return m_eq; }
+    int CurrentPlayer() const;
+    // One player and player two's turn: the controls are the computer's.
+    bool IsComputersTurn() const;
+
+    // ---- start ---------------------------------------------------------------
+    void StartGame(char chSign, int nPieces, const COperatorSet& operators,
+                   const std::string& strName1, const std::string& strName2, bool bOnePlayer,
+                   bool bSound);
+    void SetGameInProgress(bool bInProgress) { m_s.m_bGameInProgress = bInProgress; }
+    void SetShowQuickInstructions(bool bShow) { m_s.m_bShowQuickInstructions = bShow; }
+    void SetSound(bool bSound) { m_s.m_bSound = bSound; }
+
+    // ---- the window's controls -----------------------------------------------
+    void OnNumberClicked(int k);  // 0..2 dealt numbers, 3 the first row's result
+    void OnSlotClicked(int s);    // 0..3
+    void OnOperatorClicked(int nRow);
+    void OnPass();
+    void OnHint();
+    // The 250 ms tick: a deal tick, or the caret when no deal runs.
+    void OnTimer();
+    // The board took a piece for nPlayer, worth nPoints.
+    void OnPieceTaken(int nPlayer, int nPoints);
+    // The close box, Escape, Exit (mode 2 asks first) or the setup dialog's Quit
+    // Game (mode 1). True when the window may close.
+    bool QuitGame(int nMode);
+
+    // ---- operations other parts of the game use ------------------------------
+    void EndMove(bool bPass);
+    // Writes case k's operators, and with bPlace its numbers, into the equations.
+    void PlayCase(int nCase, bool bPlace);
+
+private:
+    friend class CGameStateTest;
+
+    bool IsLocked() const;  // a deal runs or no game has started
+    void DealTick();
+    void EndDeal();
+    void KeepSet(const CBestPiece& best, bool bCatchUp);
+    void ShowBetterMove();
+    void GameOver();
+    void TakeHint(int nResult);
+    // Closes both records as the game stands; the opponent is the other seat's name.
+    void EndRecords(bool bFinished, bool bDidNotWinOne, bool bDidNotWinTwo);
+    void SaveAndReleaseRecords();
+    void Highlight(bool bHasResult, int nResult);
+    CGamePlayer* Record(int nSeat) const;
+
+    CBoard& m_board;
+    IGameView& m_view;
+    IRandom& m_random;
+    ISound& m_sound;
+    CPlayerApp& m_app;
+    SState m_s;
+    CEquations m_eq;
+};

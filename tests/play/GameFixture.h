@@ -1,0 +1,81 @@
+#pragma once
+
+#include <ctime>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/IRandom.h"
+#include "players/CGamePlayer.h"
+#include "players/CGameStats.h"
+#include "players/CMemoryFileSystem.h"
+#include "players/CPlayerApp.h"
+#include "support/CFixedClock.h"
+
+// What the tests of a game share: scripted draws, players kept in memory, and
+// boards written as values.
+
+// The draw that deals the number n (0..10).
+inline int DrawFor(int n) {
+    return n >= 10 ? 32767 : (n * 32767 + 9) / 10;
+}
+
+// Hands out queued draws, then 0 (which deals 0 and blocks cell 0).
+class CQueueRandom : public IRandom {
+public:
+    int Next() override {
+        if (m_draws.empty()) return 0;
+        const int draw = m_draws.front();
+        m_draws.pop_front();
+        return draw;
+    }
+    // One deal of 15 sets, all a, b, c.
+    void Deal(int a, int b, int c, int nSets = 15) {
+        for (int i = 0; i < nSets; ++i) Set(a, b, c);
+    }
+    void Set(int a, int b, int c) {
+        for (int n : {a, b, c}) m_draws.push_back(DrawFor(n));
+    }
+    std::deque<int> m_draws;
+};
+
+// A board file: cell i holds values[i]; a negative entry leaves the cell empty.
+inline std::string BoardText(const std::vector<int>& values) {
+    std::string text;
+    for (std::size_t i = 0; i < 35; ++i) {
+        if (i < values.size() && values[i] >= 0) {
+            text += std::to_string(values[i]) + " ," + std::to_string(i);
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+// The application's players, with files in memory under "/g/players/".
+class CTestPlayers {
+public:
+    CTestPlayers() : m_clock(Noon()), m_app({}, [] { return std::string("/g/"); }, m_files) {
+        m_app.InitInstance({});
+    }
+    CGamePlayer& Seat(int nSeat, const std::string& name) {
+        auto& record = m_app.m_pPlayers[nSeat];
+        record = std::make_unique<CGamePlayer>(m_clock, FnMessage{}, m_files);
+        record->m_strName = name;
+        record->m_strFile = name + "0.ply";
+        record->StartStats("A test game.");
+        return *record;
+    }
+    static std::tm Noon() {
+        std::tm t{};
+        t.tm_year = 126;
+        t.tm_mon = 11;
+        t.tm_mday = 6;
+        t.tm_hour = 12;
+        return t;
+    }
+
+    CMemoryFileSystem m_files;
+    CFixedClock m_clock;
+    CPlayerApp m_app;
+};

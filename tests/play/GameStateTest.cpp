@@ -1,0 +1,350 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "game/CBoard.h"
+#include "play/CGameState.h"
+#include "play/GameFixture.h"
+#include "play/IGameView.h"
+#include "support/CSoundRecorder.h"
+
+// Records what the rules ask of the window and answers from queues; the board
+// operations act on the real board model.
+class CFakeView : public IGameView {
+public:
+    CFakeView(CBoard& board, IRandom& random) : m_board(board), m_random(random) {}
+
+    void Refresh() override {}
+    void ShowMessage(const std::string& title, const std::string& text) override {
+        Log("message " + title + ": " + text);
+    }
+    bool Ask(const std::string& text, const std::string&) override {
+        Log("ask " + text);
+        const bool yes = !m_answers.empty() && m_answers.front();
+        if (!m_answers.empty()) m_answers.pop_front();
+        return yes;
+    }
+    void Notify(const std::string& text, const std::string& caption) override {
+        Log("box " + caption + ": " + text);
+    }
+    int RunHintDialog() override {
+        const int result = m_hints.empty() ? 2 : m_hints.front();
+        if (!m_hints.empty()) m_hints.pop_front();
+        return result;
+    }
+    void CountScore(int nPlayer, int nScore) override {
+        Log("count " + std::to_string(nPlayer) + " to " + std::to_string(nScore));
+    }
+    void ResetScores() override {}
+    bool LoadBoard(const std::string& key) override {
+        if (key != m_key) return false;
+        m_board.LoadText(m_text);
+        return true;
+    }
+    void BlockRandomCells(int nCount) override { m_board.BlockRandomCells(nCount, m_random); }
+    void HighlightValue(int nValue) override { m_highlight = "value " + std::to_string(nValue); }
+    void HighlightPiece(int nIndex, bool bGrey) override {
+        m_highlight = (bGrey ? "grey " : "red ") + std::to_string(nIndex);
+        Log("highlight " + m_highlight);
+    }
+    void ClearHighlights() override { m_highlight.clear(); }
+    void RedrawTakenMarkers() override {}
+    void NewGame(bool bNewPlayers) override { Log(bNewPlayers ? "new players" : "new game"); }
+    void ShowQuickInstructions() override { Log("quick instructions"); }
+    void CloseWindow() override { Log("close"); }
+
+    void Log(const std::string& line) { m_log.push_back(line); }
+
+    CBoard& m_board;
+    IRandom& m_random;
+    std::string m_key = "ASMD.A";
+    std::string m_text;
+    std::deque<bool> m_answers;
+    std::deque<int> m_hints;
+    std::vector<std::string> m_log;
+    std::string m_highlight;
+};
+
+// Pieces used below: 7 at cell 8 (no neighbours taken), 14 at cell 12, and
+// 12 at cell 34, a corner next to two blocked cells (27, 33) worth 3 points.
+class CGameStateTest : public ::testing::Test {
+protected:
+    CGameStateTest() : m_view(m_board, m_random), m_game(m_board, m_view, m_random, m_sound, m_players.m_app) {
+        std::vector<int> values(35, -1);
+        values[8] = 7;
+        values[12] = 14;
+        values[20] = 2000;
+        values[27] = 2000;
+        values[33] = 2000;
+        values[34] = 12;
+        m_view.m_text = BoardText(values);
+    }
+
+    // A game of 32 pieces: blocks 27 and 33, then the draws of cell 0 (empty).
+    void Start(bool bOnePlayer = true) {
+        for (int cell : {27, 33}) {
+            m_random.m_draws.push_back((cell / 7 * 32767 + 4) / 5);
+            m_random.m_draws.push_back((cell % 7 * 32767 + 6) / 7);
+        }
+        m_game.SetShowQuickInstructions(false);
+        m_game.StartGame('A', 32, COperatorSet{}, "Ann", "Bob", bOnePlayer, true);
+        m_random.m_draws.clear();
+    }
+    void Deal(int a, int b, int c) {
+        m_random.Deal(a, b, c);
+        for (int tick = 0; tick < 15; ++tick) m_game.OnTimer();
+    }
+    void SetScores(int nOne, int nTwo) { m_game.m_s.m_nScore = {nOne, nTwo}; }
+    void Take(int nIndex) {
+        const int points = m_board.TakePiece(nIndex, m_game.CurrentPlayer() + 1);
+        m_game.OnPieceTaken(m_game.CurrentPlayer(), points);
+    }
+    bool Logged(const std::string& line) const {
+        return std::find(m_view.m_log.begin(), m_view.m_log.end(), line) != m_view.m_log.end();
+    }
+    // The seat's latest record, open or just closed.
+    const CGameStats& Stats(int nSeat) {
+        return static_cast<const CGameStats&>(*m_players.m_app.m_pPlayers[nSeat]->m_records.back());
+    }
+
+    CBoard m_board;
+    CQueueRandom m_random;
+    CSoundRecorder m_sound;
+    CTestPlayers m_players;
+    CFakeView m_view;
+    CGameState m_game;
+};
+
+TEST_F(CGameStateTest, EquationsRefuseFractionsAndZeroDivisorsAndTakeTheDivisorBack) {
+    Start();
+    Deal(7, 2, 0);
+    const CEquations& eq = m_game.Equations();
+    m_game.OnNumberClicked(0);
+    m_game.OnNumberClicked(1);
+    for (int i = 0; i < 3; ++i) m_game.OnOperatorClicked(0);  // + - * /
+    EXPECT_EQ(m_view.m_log.back(), "message Information: Result must NOT be a fraction.");
+    EXPECT_EQ(eq.m_nSlot[1], -1);
+    EXPECT_TRUE(eq.m_bNumberEnabled[1]);
+    EXPECT_EQ(eq.m_strFirstResult, "?");
+    m_game.OnNumberClicked(2);  // 7 / 0
+    EXPECT_EQ(m_view.m_log.back(), "message Division by zero error.: Unable to perform division.");
+    EXPECT_EQ(eq.m_nSlot[1], -1);
+}
+
+TEST_F(CGameStateTest, TheFirstResultFollowsItsRowIntoTheSecond) {
+    Start();
+    Deal(3, 4, 2);
+    const CEquations& eq = m_game.Equations();
+    m_game.OnNumberClicked(3);  // "?" is disabled: nothing
+    m_game.OnNumberClicked(0);
+    m_game.OnNumberClicked(1);
+    EXPECT_TRUE(eq.m_bNumberEnabled[3]);
+    m_game.OnNumberClicked(3);  // 7 goes to the first free slot of the second row
+    EXPECT_EQ(eq.m_nSlot[2], 3);
+    EXPECT_FALSE(eq.m_bNumberEnabled[3]);
+    m_game.OnNumberClicked(2);
+    m_game.OnOperatorClicked(1);
+    m_game.OnOperatorClicked(1);  // 7 * 2
+    EXPECT_EQ(eq.m_nResult, 14);
+    EXPECT_EQ(m_view.m_highlight, "value 14");
+    m_game.OnOperatorClicked(0);  // 3 - 4: the second row follows at once
+    EXPECT_EQ(eq.m_strSlot[2], "-1");
+    EXPECT_EQ(eq.m_strSecondResult, "-2");
+    m_game.OnSlotClicked(0);  // the first row breaks: its result leaves the second
+    EXPECT_EQ(eq.m_nSlot[2], -1);
+    EXPECT_FALSE(eq.m_bNumberEnabled[3]);
+    EXPECT_EQ(eq.m_strSecondResult, "?");
+    EXPECT_EQ(m_view.m_highlight, "");
+    m_game.OnNumberClicked(0);  // back into the first slot
+    EXPECT_EQ(eq.m_nSlot[0], 0);
+}
+
+TEST_F(CGameStateTest, TheCaretBlinksInTheFirstEmptySlot) {
+    Start();
+    Deal(3, 4, 2);
+    m_game.OnNumberClicked(1);
+    m_game.OnSlotClicked(0);
+    m_game.OnNumberClicked(0);
+    m_game.OnNumberClicked(1);
+    m_game.OnTimer();
+    EXPECT_EQ(m_game.Equations().m_strSlot[2], "^");
+    m_game.OnTimer();
+    EXPECT_EQ(m_game.Equations().m_strSlot[2], "");
+}
+
+TEST_F(CGameStateTest, TheDealKeepsTheFirstSetWithAPieceAndLocksTheControlsMeanwhile) {
+    Start();
+    m_random.Set(0, 0, 0);  // 0 reaches no piece
+    m_random.Set(5, 2, 0);  // 7: kept
+    m_random.Deal(10, 2, 0, 13);  // 12 is worth more but comes later
+    m_game.OnTimer();
+    m_game.OnNumberClicked(0);
+    m_game.OnPass();
+    EXPECT_EQ(m_game.Equations().m_nSlot[0], -1);
+    for (int tick = 1; tick < 15; ++tick) m_game.OnTimer();
+    EXPECT_EQ(m_game.State().m_nShake, 0);
+    EXPECT_EQ(m_game.Equations().m_strNumber[0], "5");
+    EXPECT_EQ(m_game.State().m_nBestValue, 7);
+    EXPECT_EQ(m_game.State().m_strBestValue, "7");
+    EXPECT_EQ(std::count(m_sound.Cues().begin(), m_sound.Cues().end(),
+                         CSoundRecorder::Cue{"data\\shake2.wav", ESoundMode::Async}),
+              15);
+}
+
+TEST_F(CGameStateTest, AHumanTrailingByMoreThanFiveKeepsTheRichestSet) {
+    for (auto [lead, expected] : {std::pair{5, "7"}, std::pair{6, "12!"}}) {
+        Start();
+        SetScores(0, lead);
+        m_random.Set(5, 2, 0);
+        m_random.Deal(10, 2, 0, 14);
+        for (int tick = 0; tick < 15; ++tick) m_game.OnTimer();
+        EXPECT_EQ(m_game.State().m_strBestValue, expected) << "lead " << lead;
+    }
+}
+
+TEST_F(CGameStateTest, NoPieceInTheWholeDealLeavesTheLastSetAndAFreePass) {
+    Start();
+    m_random.Deal(0, 0, 0, 14);
+    m_random.Set(1, 0, 0);
+    for (int tick = 0; tick < 15; ++tick) m_game.OnTimer();
+    EXPECT_EQ(m_game.State().m_strBestValue, "NO");
+    EXPECT_EQ(m_game.Equations().m_strNumber[0], "1");
+    m_game.OnPass();
+    EXPECT_FALSE(Logged("ask Are you sure you want to pass?"));
+    EXPECT_EQ(m_game.CurrentPlayer(), 1);
+}
+
+TEST_F(CGameStateTest, AConfirmedPassCountsThenOffersTheBetterMoveInRed) {
+    m_players.Seat(0, "Ann");
+    Start();
+    Deal(10, 2, 0);
+    m_view.m_answers = {false};
+    m_game.OnPass();
+    EXPECT_EQ(m_game.CurrentPlayer(), 0);
+    EXPECT_EQ(Stats(0).m_nPasses, 0);
+    m_view.m_answers = {true, true};
+    m_game.OnPass();
+    EXPECT_EQ(Stats(0).m_nPasses, 1);
+    EXPECT_EQ(Stats(0).m_nMissedMoves, 1);
+    EXPECT_TRUE(Logged("highlight red 34"));
+    EXPECT_TRUE(Logged("message Better Move: Continue the game."));
+    EXPECT_EQ(m_game.CurrentPlayer(), 1);
+    EXPECT_EQ(m_game.State().m_strTurn, "Computer's turn");
+    EXPECT_EQ(m_game.State().m_nShake, 1);
+}
+
+TEST_F(CGameStateTest, ATakeAsGoodAsTheBestIsScoredWithoutAQuestion) {
+    m_players.Seat(0, "Ann");
+    Start();
+    Deal(10, 2, 0);  // best: 12 at the corner, 3 points
+    m_game.PlayCase(1, true);  // 10 + 2 + 0
+    Take(34);
+    EXPECT_EQ(m_game.State().m_nScore[0], 3);
+    EXPECT_FALSE(Logged("ask There was a better move.\nWould you like to see it?"));
+    EXPECT_EQ(Stats(0).m_nScore, 3);
+}
+
+TEST_F(CGameStateTest, TheComputerShowsItsMoveAndTheUserCompletesIt) {
+    Start();
+    Deal(3, 4, 2);
+    Take(8);  // Ann takes the 7: 1 point, 14 was no better
+    Deal(3, 4, 2);  // the computer's deal: 7 + 7 is gone, 14 by (3 + 4) * 2
+    EXPECT_EQ(m_view.m_highlight, "grey 12");
+    EXPECT_TRUE(m_game.State().m_bAutoPlay);
+    EXPECT_EQ(m_game.Equations().m_nResult, 14);
+    const int placed = m_game.Equations().m_nSlot[0];
+    ASSERT_NE(placed, -1);
+    m_game.OnSlotClicked(0);  // the computer's controls are not the user's
+    m_game.OnPass();
+    EXPECT_EQ(m_game.Equations().m_nSlot[0], placed);
+    EXPECT_EQ(m_game.CurrentPlayer(), 1);
+    Take(12);
+    EXPECT_EQ(m_game.State().m_nScore[1], 1);
+    EXPECT_EQ(m_game.CurrentPlayer(), 0);
+    EXPECT_FALSE(m_game.State().m_bAutoPlay);
+}
+
+TEST_F(CGameStateTest, TheComputerPassesWhenNothingIsObtainable) {
+    Start();
+    Deal(0, 0, 0);
+    m_game.OnPass();
+    Deal(0, 0, 0);
+    EXPECT_TRUE(Logged("message Computer's Move: I'm afraid I cannot find\na move, so I must pass."));
+    EXPECT_EQ(m_game.CurrentPlayer(), 0);
+    EXPECT_EQ(m_game.State().m_nShake, 1);
+}
+
+TEST_F(CGameStateTest, HintsCostTheirPointsAndAreCounted) {
+    m_players.Seat(0, "Ann");
+    Start();
+    Deal(10, 2, 0);
+    m_game.OnNumberClicked(0);
+    m_view.m_hints = {CGameState::kHintOperators, CGameState::kHintOptimal, 2};
+    m_game.OnHint();
+    EXPECT_EQ(m_game.Equations().m_nSlot[0], -1);
+    EXPECT_EQ(m_game.Equations().Operator(0).GetOperator(), '+');
+    EXPECT_TRUE(Logged("message Hint: The operators have been set."));
+    m_game.OnHint();
+    EXPECT_TRUE(Logged("message Hint: The value of the best piece is 12."));
+    m_game.OnHint();  // Cancel
+    EXPECT_EQ(m_game.State().m_nScore[0], -4);
+    EXPECT_TRUE(Logged("count 0 to -4"));
+    EXPECT_EQ(Stats(0).m_nOperatorHints, 1);
+    EXPECT_EQ(Stats(0).m_nOptimalHints, 1);
+}
+
+TEST_F(CGameStateTest, HintsAreFreeWithoutAnObtainablePiece) {
+    Start();
+    Deal(0, 0, 0);
+    m_view.m_hints = {CGameState::kHintOptimal};
+    m_game.OnHint();
+    EXPECT_TRUE(Logged("box Hint: There is no obtainable piece."));
+    EXPECT_EQ(m_game.State().m_nScore[0], 0);
+}
+
+TEST_F(CGameStateTest, TheLastPieceEndsTheGameAndClosesBothRecords) {
+    struct SCase {
+        int nOne, nTwo;
+        const char* text;
+        bool bOneLost, bTwoLost;
+    };
+    for (const SCase& c : {SCase{3, 1, "box Game Over: Ann is the winner!", false, true},
+                           SCase{1, 3, "box Game Over: Bob is the winner!", true, false},
+                           SCase{2, 2, "box Game Over: It is a tie!", true, true}}) {
+        m_players.Seat(0, "Ann");
+        m_players.Seat(1, "Bob");
+        Start(false);
+        for (int cell : {8, 12, 20}) m_board.TakePiece(cell, 1);
+        Deal(10, 2, 0);
+        SetScores(c.nOne - 3, c.nTwo);
+        m_view.m_log.clear();
+        Take(34);
+        EXPECT_TRUE(Logged(c.text)) << c.text;
+        EXPECT_EQ(m_view.m_log.back(), "new game");
+        EXPECT_TRUE(Stats(0).m_bFinished);
+        EXPECT_EQ(Stats(0).m_bDidNotWin, c.bOneLost) << c.text;
+        EXPECT_EQ(Stats(1).m_bDidNotWin, c.bTwoLost) << c.text;
+        EXPECT_EQ(Stats(1).m_strOpponent, "Ann");
+    }
+}
+
+TEST_F(CGameStateTest, QuittingAsksThenClosesAndSavesTheRecords) {
+    m_players.Seat(0, "Ann");
+    Start();
+    m_view.m_answers = {false};
+    EXPECT_FALSE(m_game.QuitGame(2));
+    EXPECT_FALSE(Logged("close"));
+    m_view.m_answers = {true};
+    EXPECT_TRUE(m_game.QuitGame(2));
+    EXPECT_TRUE(Logged("close"));
+    EXPECT_EQ(m_players.m_app.m_pPlayers[0], nullptr);
+    const std::string saved = m_players.m_files.m_files["/g/players/Ann0.ply"];
+    EXPECT_NE(saved.find("the computer"), std::string::npos);
+}
+
+TEST_F(CGameStateTest, AMissingBoardIsReportedAndTheGameGoesOn) {
+    m_view.m_key = "other";
+    Start();
+    EXPECT_TRUE(Logged("box File Error: Unable to load boardASMD.A"));
+    EXPECT_EQ(m_game.State().m_nShake, 1);
+}

@@ -1,0 +1,270 @@
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "play/CGameDlg.h"
+#include "play/CHintDlg.h"
+#include "play/GameFixture.h"
+#include "support/CGameDriver.h"
+#include "support/CScriptedUser.h"
+#include "support/CSoundRecorder.h"
+
+namespace {
+
+using Cue = CSoundRecorder::Cue;
+const Cue kShoop{"data\\shoop.wav", ESoundMode::Sync};
+const Cue kUp{"data\\up.wav", ESoundMode::Sync};
+const Cue kNo{"data\\no.wav", ESoundMode::Async};
+
+bool Obtainable(CBoard&, const CBestPiece& best) {
+    return best.m_bFound;
+}
+bool Nothing(CBoard&, const CBestPiece& best) {
+    return !best.m_bFound;
+}
+// Some case reaches an untaken piece worth fewer points than the best.
+bool WithWeakerMove(CBoard& board, const CBestPiece& best) {
+    if (!best.m_bFound) return false;
+    const int bestCount = board.Piece(best.m_nBoardIndex).m_nTakenNeighbours;
+    for (int nCase = 1; nCase <= kCases; ++nCase) {
+        const std::optional<int> value = board.CaseResult(nCase);
+        for (int index = 0; value && index < kCells; ++index) {
+            const CPiece& piece = board.Piece(index);
+            if (piece.IsUntaken() && piece.m_nValue == *value && piece.m_nTakenNeighbours < bestCount) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+// The main window played through its buttons and pieces, offscreen: boards of
+// our own in data/, draws and answers scripted, sounds recorded.
+class TestGameDlg : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void aWholeOnePlayerGame();
+    void aTwoPlayerGameEndsInATie();
+    void clicksThatAreNotAllowedChangeNothing();
+    void escapeAsksBeforeItQuitsAndSavesTheRecords();
+
+private:
+    void Open(bool bOnePlayer, const char* key);
+    void DealWhere(const std::function<bool(CBoard&, const CBestPiece&)>& pred);
+
+    QTemporaryDir m_dir;
+    QString m_previous;
+    std::unique_ptr<CTestPlayers> m_players;
+    std::unique_ptr<CSoundRecorder> m_sound;
+    std::unique_ptr<CQueueRandom> m_random;
+    std::unique_ptr<CScriptedUser> m_user;
+    std::unique_ptr<CGameDlg> m_dlg;
+    std::unique_ptr<CGameDriver> m_drive;
+};
+
+void TestGameDlg::init() {
+    m_previous = QDir::currentPath();
+    QDir(m_dir.path()).mkpath("data");
+    QDir::setCurrent(m_dir.path());
+    // Ten pieces in the top rows (cell 0 stays empty: blocking draws of 0 land there).
+    const std::pair<const char*, std::vector<int>> boards[] = {
+        {"ASMD.A", {-1, 14, 7, 12, 30, 1, 100, 9, 20, 5, 50}},
+        {"AS.A", {-1, 5, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 5}},
+    };
+    for (const auto& [key, values] : boards) {
+        QFile file(QString("data/") + key);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(BoardText(values).c_str());
+    }
+    m_players = std::make_unique<CTestPlayers>();
+    m_sound = std::make_unique<CSoundRecorder>();
+    m_random = std::make_unique<CQueueRandom>();
+    m_user = std::make_unique<CScriptedUser>();
+}
+
+void TestGameDlg::cleanup() {
+    m_drive.reset();
+    m_dlg.reset();
+    m_user.reset();
+    QDir::setCurrent(m_previous);
+}
+
+void TestGameDlg::Open(bool bOnePlayer, const char* key) {
+    m_players->Seat(0, "Ann");
+    if (!bOnePlayer) m_players->Seat(1, "Bob");
+    m_dlg = std::make_unique<CGameDlg>(m_players->m_app, *m_sound, *m_random);
+    m_dlg->show();
+    m_drive = std::make_unique<CGameDriver>(*m_dlg);
+    COperatorSet ops;
+    if (std::string(key) == "AS.A") ops.m_bMultiply = ops.m_bDivide = false;
+    m_dlg->StartGame('A', 10, ops, "Ann", bOnePlayer ? "" : "Bob", bOnePlayer, true);
+}
+
+void TestGameDlg::DealWhere(const std::function<bool(CBoard&, const CBestPiece&)>& pred) {
+    const auto numbers = m_drive->FindDeal(pred);
+    QVERIFY(numbers);
+    m_random->Deal((*numbers)[0], (*numbers)[1], (*numbers)[2]);
+    m_drive->Deal();
+}
+
+void TestGameDlg::aWholeOnePlayerGame() {
+    Open(true, "ASMD.A");
+    CGameDriver& d = *m_drive;
+    // Ann writes (3 + 4) * 2 and takes the 14.
+    m_random->Deal(3, 4, 2);
+    d.Deal();
+    for (int k : {0, 1, 3, 2}) d.Click(d.Number(k));
+    d.Click(d.Operator(1));
+    d.Click(d.Operator(1));
+    QCOMPARE(d.Text(CGameDlg::IdResult1), QString("7"));
+    QCOMPARE(d.Text(CGameDlg::IdResult2), QString("14"));
+    m_sound->Clear();
+    d.ClickPiece(1);
+    QCOMPARE(m_sound->Cues(), (std::vector<Cue>{kShoop, kUp}));
+    QCOMPARE(d.Text(CGameDlg::IdScore0), QString("1"));
+    QCOMPARE(d.Text(CGameDlg::IdTurn), QString("Computer's turn"));
+
+    // The computer's piece blinks; only that one completes its move.
+    DealWhere(Obtainable);
+    const int chosen = m_dlg->Game().State().m_nBestPiece;
+    QVERIFY(m_dlg->Board().m_selectable.contains(m_dlg->Board().Piece(chosen)));
+    d.ClickPiece(chosen == 2 ? 3 : 2);
+    QCOMPARE(m_sound->Cues().back(), kNo);
+    d.PlayBest();
+    QCOMPARE(m_dlg->Board().Model().Piece(chosen).m_nTakenBy, int(kTakenByTwo));
+
+    // A confirmed pass with a piece on offer, the better move declined.
+    DealWhere(Obtainable);
+    m_user->m_answers = {true, false};
+    d.Click(d.Button(CGameDlg::IdPass));
+    QVERIFY(m_user->Saw("Confirm Pass: Are you sure you want to pass?"));
+    QVERIFY(m_user->Saw("Better Move: There was a better move.\nWould you like to see it?"));
+
+    DealWhere(Nothing);
+    QVERIFY(m_user->Saw("Computer's Move: I'm afraid I cannot find\na move, so I must pass."));
+
+    // Both hints, then a weaker move and the better one shown in red.
+    DealWhere(WithWeakerMove);
+    const int before = m_dlg->Game().State().m_nScore[0];
+    m_user->m_hints = {CHintDlg::kOperators, CHintDlg::kOptimal};
+    d.Click(d.Button(CGameDlg::IdHint));
+    d.Click(d.Button(CGameDlg::IdHint));
+    QCOMPARE(d.Text(CGameDlg::IdScore0), QString::number(before - 4));
+    const auto weaker = d.WeakerMove();
+    QVERIFY(weaker);
+    QString turnDuringBetterMove;
+    m_user->m_onLog = [&](const std::string& line) {
+        if (line == "Better Move: Continue the game.") turnDuringBetterMove = d.Text(CGameDlg::IdTurn);
+    };
+    m_user->m_answers = {true};
+    QVERIFY(d.Compose(weaker->first));
+    d.ClickPiece(weaker->second);
+    QCOMPARE(turnDuringBetterMove, QString("Better Move"));
+    QCOMPARE(d.Text(CGameDlg::IdTurn), QString("Computer's turn"));
+
+    // The rest: best moves, passes when nothing is there, to the end.
+    std::array<int, 2> final{};
+    std::string gameOver;
+    m_user->m_onLog = [&](const std::string& line) {
+        if (line.rfind("Game Over: ", 0) != 0) return;
+        gameOver = line;
+        final = m_dlg->Game().State().m_nScore;
+    };
+    for (int turn = 0; turn < 40 && gameOver.empty(); ++turn) {
+        if (d.FindDeal(Obtainable)) {
+            DealWhere(Obtainable);
+            d.PlayBest();
+        } else {
+            DealWhere(Nothing);
+            if (!m_dlg->Game().IsComputersTurn()) d.Click(d.Button(CGameDlg::IdPass));
+        }
+    }
+    const std::string expected = final[0] > final[1]   ? "Game Over: Ann is the winner!"
+                                 : final[1] > final[0] ? "Game Over: Computer is the winner!"
+                                                       : "Game Over: It is a tie!";
+    QCOMPARE(gameOver, expected);
+    QVERIFY(m_user->Saw("Hint: The operators have been set."));
+
+    const CPlayer& ann = *m_players->m_app.m_pPlayers[0];
+    QCOMPARE(ann.m_records.size(), std::size_t(2));  // the finished game and the next one
+    const auto& done = static_cast<const CGameStats&>(*ann.m_records.front());
+    QCOMPARE(done.m_nScore, final[0]);
+    QCOMPARE(done.m_nPasses, 1);
+    QCOMPARE(done.m_nMissedMoves, 2);
+    QCOMPARE(done.m_nOptimalHints, 1);
+    QCOMPARE(done.m_nOperatorHints, 1);
+    QVERIFY(done.m_bFinished);
+    QCOMPARE(done.m_bDidNotWin, final[1] >= final[0]);
+    QCOMPARE(done.m_strOpponent, std::string("the computer"));
+}
+
+void TestGameDlg::aTwoPlayerGameEndsInATie() {
+    Open(false, "AS.A");
+    CGameDriver& d = *m_drive;
+    for (int turn = 0; turn < 2; ++turn) {
+        DealWhere(Obtainable);
+        d.PlayBest();
+    }
+    QVERIFY(m_user->Saw("Game Over: It is a tie!"));
+    QVERIFY(std::none_of(m_sound->Cues().begin(), m_sound->Cues().end(), [](const Cue& cue) {
+        return cue.first == "data\\humanw.wav" || cue.first == "data\\compw.wav";
+    }));
+    for (int seat = 0; seat < 2; ++seat) {
+        const auto& done =
+            static_cast<const CGameStats&>(*m_players->m_app.m_pPlayers[seat]->m_records.front());
+        QVERIFY(done.m_bDidNotWin);
+        QCOMPARE(done.m_strOpponent, std::string(seat == 0 ? "Bob" : "Ann"));
+    }
+}
+
+void TestGameDlg::clicksThatAreNotAllowedChangeNothing() {
+    Open(true, "ASMD.A");
+    CGameDriver& d = *m_drive;
+    m_random->Deal(7, 2, 0);
+    d.Ticks(3);
+    const int hints = int(m_user->m_log.size());
+    for (int id : {CGameDlg::IdNumber0, CGameDlg::IdOperator0, CGameDlg::IdHint, CGameDlg::IdPass}) {
+        d.Click(d.Button(id));
+    }
+    QCOMPARE(d.Text(CGameDlg::IdSlot0), QString(""));
+    QCOMPARE(int(m_user->m_log.size()), hints);
+    d.Ticks(12);
+    // 7 / 2 in the first row, then 7 / 0 in the second.
+    for (int k : {0, 1}) d.Click(d.Number(k));
+    for (int i = 0; i < 3; ++i) d.Click(d.Operator(0));
+    QVERIFY(m_user->Saw("Information: Result must NOT be a fraction."));
+    QCOMPARE(d.Text(CGameDlg::IdSlot0 + 1), QString(""));
+    d.Click(d.Operator(0));  // back to +
+    for (int k : {1, 3, 2}) d.Click(d.Number(k));  // 7 + 2, then 9 / 0
+    for (int i = 0; i < 3; ++i) d.Click(d.Operator(1));
+    QVERIFY(m_user->Saw("Division by zero error.: Unable to perform division."));
+    QCOMPARE(d.Text(CGameDlg::IdSlot0 + 3), QString(""));
+    m_sound->Clear();
+    d.ClickPiece(1);  // nothing blinks
+    QCOMPARE(m_sound->Cues(), std::vector<Cue>{kNo});
+}
+
+void TestGameDlg::escapeAsksBeforeItQuitsAndSavesTheRecords() {
+    Open(true, "ASMD.A");
+    QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
+    QVERIFY(m_user->Saw("Confirmation: Are you sure you want to quit?"));
+    QVERIFY(m_dlg->isVisible());
+    QVERIFY(m_players->m_app.m_pPlayers[0]);
+    m_user->m_answers = {true};
+    QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
+    QVERIFY(!m_dlg->isVisible());
+    QCOMPARE(m_dlg->result(), int(CModal::IdOk));
+    QVERIFY(!m_players->m_app.m_pPlayers[0]);
+    const std::string saved = m_players->m_files.m_files["/g/players/Ann0.ply"];
+    QVERIFY(saved.find("the computer") != std::string::npos);
+}
+
+QTEST_MAIN(TestGameDlg)
+#include "tst_GameDlg.moc"
