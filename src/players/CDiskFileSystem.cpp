@@ -1,13 +1,18 @@
 #include "players/CDiskFileSystem.h"
 
-#include <atomic>
-#include <cerrno>
-
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cerrno>
+
 namespace {
+
+// A temporary is named "." + target + kTemporaryMark + process id + "-" + counter.
+const std::string kTemporaryMark = ".tmp";
 
 int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
     int fd;
@@ -22,6 +27,32 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
 }
 
+// The number that text holds when it is 1 to 9 decimal digits, else -1.
+long SmallNumber(const std::string& text) {
+    if (text.empty() || text.size() > 9) return -1;
+    long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// The process id in a name that TemporaryName made, or -1 for any other name.
+long TemporaryOwner(const std::string& name) {
+    const std::size_t dash = name.rfind('-');
+    if (name.size() < 2 || name[0] != '.' || dash == std::string::npos) return -1;
+    const std::size_t mark = name.rfind(kTemporaryMark, dash);
+    if (mark == std::string::npos || mark < 2 || SmallNumber(name.substr(dash + 1)) < 0) return -1;
+    const std::size_t digits = mark + kTemporaryMark.size();
+    return SmallNumber(name.substr(digits, dash - digits));
+}
+
+bool IsRunning(long pid) {
+    if (pid <= 0 || pid == static_cast<long>(::getpid())) return false;
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
 }  // namespace
 
 CDiskFileSystem& CDiskFileSystem::Instance() {
@@ -29,10 +60,11 @@ CDiskFileSystem& CDiskFileSystem::Instance() {
     return files;
 }
 
-bool CDiskFileSystem::ReadAll(const std::string& path, std::string& bytes) {
+EReadResult CDiskFileSystem::ReadAll(const std::string& path, std::string& bytes) {
     bytes.clear();
     const int fd = OpenRetrying(path.c_str(), O_RDONLY);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return errno == ENOENT || errno == ENOTDIR ? EReadResult::Missing : EReadResult::Failed;
     char chunk[65536];
     bool ok = true;
     for (;;) {
@@ -44,7 +76,7 @@ bool CDiskFileSystem::ReadAll(const std::string& path, std::string& bytes) {
     }
     ::close(fd);
     if (!ok) bytes.clear();
-    return ok;
+    return ok ? EReadResult::Read : EReadResult::Failed;
 }
 
 bool CDiskFileSystem::CreateNew(const std::string& path) {
@@ -58,7 +90,10 @@ bool CDiskFileSystem::Replace(const std::string& path, const std::string& bytes)
     const std::string temporary = TemporaryName(path);
     const int fd = OpenRetrying(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
     if (fd < 0) return false;
-    bool ok = WriteAllBytes(fd, bytes) && Flush(fd);
+    // A file the user made private, or read-only, stays so.
+    struct stat old;
+    bool ok = ::stat(path.c_str(), &old) != 0 || ::fchmod(fd, old.st_mode & 07777) == 0;
+    ok = ok && WriteAllBytes(fd, bytes) && Flush(fd);
     ok = (::close(fd) == 0) && ok;
     ok = ok && ::rename(temporary.c_str(), path.c_str()) == 0;
     if (!ok) {
@@ -74,13 +109,28 @@ bool CDiskFileSystem::Replace(const std::string& path, const std::string& bytes)
     return true;
 }
 
-bool CDiskFileSystem::Remove(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool CDiskFileSystem::Remove(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
+
+void CDiskFileSystem::RemoveStaleTemporaries(const std::string& dir) {
+    DIR* pFolder = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (pFolder == nullptr) return;
+    while (const dirent* pEntry = ::readdir(pFolder)) {
+        const std::string name = pEntry->d_name;
+        const long owner = TemporaryOwner(name);
+        if (owner >= 0 && !IsRunning(owner)) ::unlink((dir + name).c_str());
+    }
+    ::closedir(pFolder);
+}
 
 long CDiskFileSystem::WriteSome(int fd, const char* data, std::size_t size) {
     return static_cast<long>(::write(fd, data, size));
 }
 
-bool CDiskFileSystem::Flush(int fd) { return ::fsync(fd) == 0; }
+bool CDiskFileSystem::Flush(int fd) {
+    return ::fsync(fd) == 0;
+}
 
 bool CDiskFileSystem::WriteAllBytes(int fd, const std::string& bytes) {
     std::size_t done = 0;
@@ -99,6 +149,6 @@ std::string CDiskFileSystem::TemporaryName(const std::string& path) {
     static std::atomic<unsigned> s_nCounter{0};
     const std::size_t slash = path.rfind('/');
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    return path.substr(0, nameStart) + "." + path.substr(nameStart) + ".tmp" +
+    return path.substr(0, nameStart) + "." + path.substr(nameStart) + kTemporaryMark +
            std::to_string(::getpid()) + "-" + std::to_string(++s_nCounter);
 }

@@ -1,12 +1,12 @@
 #include "players/CGamePlayer.h"
 
+#include <climits>
+
 #include "platform/IClock.h"
 #include "players/CGameStats.h"
 #include "players/CPlayerFileName.h"
 #include "players/CTextFile.h"
 #include "players/TimeText.h"
-
-#include <climits>
 
 namespace {
 
@@ -39,12 +39,19 @@ bool CGamePlayer::CreatePlayerFile(std::string name, std::string playersDir) {
 bool CGamePlayer::Load(const std::string& playersDir) {
     const std::string path = CPlayerFileName::PathIn(playersDir, m_strFile);
     CTextFile file(m_files);
-    if (path.empty() || !file.Open(path, CTextFile::ModeRead)) return true;
+    const bool bOpen = !path.empty() && file.Open(path, CTextFile::ModeRead);
+    m_strUnreadFile.clear();
+    if (file.ReadFailed()) {
+        m_strUnreadFile = m_strFile;  // it may still hold records: Save keeps off it
+        Report("Unable to read the player file " + path + "!");
+        return false;
+    }
+    if (!bOpen) return true;  // no file yet: a player without records
     std::string line;
     if (file.ReadString(line)) m_strName = line;
-    // The file's own name is taken only when it stays inside the players
-    // directory; otherwise the player keeps the file it was read from.
-    if (file.ReadString(line) && CPlayerFileName::IsPlain(line)) m_strFile = line;
+    // Line 2 repeats the file's own name. The player keeps the file it was
+    // opened by, so that a damaged line here never sends a save elsewhere.
+    file.ReadString(line);
     while (file.ReadString(line)) {
         if (line != kRecordStart) continue;
         auto pStats = std::make_unique<CGameStats>();
@@ -59,7 +66,8 @@ bool CGamePlayer::Save(const std::string& playersDir) {
     if (m_strFile.empty()) return true;  // a guest: nowhere to save to
     const std::string path = CPlayerFileName::PathIn(playersDir, m_strFile);
     CTextFile file(m_files);
-    bool ok = !path.empty() && file.Open(path, CTextFile::ModeCreate);
+    bool ok =
+        !path.empty() && m_strFile != m_strUnreadFile && file.Open(path, CTextFile::ModeCreate);
     if (ok) {
         file.WriteString(m_strName + "\n");
         file.WriteString(m_strFile + "\n");

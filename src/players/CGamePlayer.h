@@ -21,6 +21,8 @@ public:
     // False, with m_strFile unchanged, when none of the 100 could be created.
     bool CreatePlayerFile(std::string name, std::string playersDir);
     // Appends the records of the player file; a missing file changes nothing.
+    // A file that is there but cannot be read changes nothing either: it is
+    // reported, naming it, gives false, and Save leaves that file alone.
     bool Load(const std::string& playersDir) override;
     // Replaces the player file. A player without a file name saves nothing;
     // a file that cannot be written is reported, naming it, and gives false.
@@ -38,4 +40,5 @@ public:
 private:
     IClock& m_clock;
     IFileSystem& m_files;
+    std::string m_strUnreadFile;  // the player file that Load found but could not read
 };

@@ -30,11 +30,15 @@ bool CPlayerApp::InitInstance(const std::vector<std::string>& arguments) {
     }
     const std::string dir = m_fnCurrentDir();
     m_strAppDir = dir.empty() || dir.back() == '/' ? dir : dir + "/";
+    // A save cut short by a crash leaves its temporary file beside the target.
+    m_files.RemoveStaleTemporaries(PlayersDir());
+    m_files.RemoveStaleTemporaries(AppPath(kDataFolder));
+    const std::string settings = AppPath(kSettingsFile);
     CTextFile file(m_files);
     std::string line;
-    m_bSound = file.Open(AppPath(kSettingsFile), CTextFile::ModeRead) && file.ReadString(line) &&
-               line == "TRUE";
+    m_bSound = file.Open(settings, CTextFile::ModeRead) && file.ReadString(line) && line == "TRUE";
     file.Close();
+    if (file.ReadFailed()) Message("Unable to read the settings file " + settings + "!");
     return true;
 }
 

@@ -17,6 +17,7 @@ class CPlayerApp {
 public:
     static constexpr const char* kSettingsFile = "Data\\Sound.dat";
     static constexpr const char* kPlayersFolder = "players\\";
+    static constexpr const char* kDataFolder = "Data\\";
     // The working directory at start-up; empty when it cannot be found.
     using FnCurrentDir = std::function<std::string()>;
 
@@ -28,8 +29,10 @@ public:
 
     // Start-up with the program's arguments (without the program's name).
     // Any argument is refused with a message: sounds stay off and paths stay
-    // relative. Otherwise fixes the program directory and reads the sound
-    // switch. False when the arguments were refused.
+    // relative. Otherwise fixes the program directory, removes the temporary
+    // files of saves cut short from the players and data folders and reads the
+    // sound switch; a settings file that is there but cannot be read is
+    // reported and leaves sounds off. False when the arguments were refused.
     virtual bool InitInstance(const std::vector<std::string>& arguments);
     // Writes the sound switch back; a file that cannot be written is skipped.
     virtual int ExitInstance();

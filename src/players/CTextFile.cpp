@@ -7,11 +7,14 @@ bool CTextFile::Open(const std::string& path, EOpen mode) {
     m_strBuffer.clear();
     m_nPos = 0;
     m_eMode = mode;
+    m_bReadFailed = false;
     if (mode == ModeCreate) {
         m_bOpen = true;
         return true;
     }
-    m_bOpen = m_files.ReadAll(path, m_strBuffer);
+    const EReadResult result = m_files.ReadAll(path, m_strBuffer);
+    m_bOpen = result == EReadResult::Read;
+    m_bReadFailed = result == EReadResult::Failed;
     // An appended line must not run on from a last line without its end.
     if (m_bOpen && mode == ModeAppend && !m_strBuffer.empty() && m_strBuffer.back() != '\n')
         m_strBuffer += "\r\n";

@@ -22,7 +22,10 @@ public:
     CTextFile(const CTextFile&) = delete;
     CTextFile& operator=(const CTextFile&) = delete;
 
+    // False when the file cannot be read (ModeRead, ModeAppend); ReadFailed
+    // then tells a file that is there but unreadable from a missing one.
     bool Open(const std::string& path, EOpen mode);
+    bool ReadFailed() const { return m_bReadFailed; }
     // The next line without its line end; false, with line empty, when none is left.
     virtual bool ReadString(std::string& line);
     // Writes text unchanged except that each "\n" is stored as CR LF.
@@ -40,4 +43,5 @@ private:
     std::size_t m_nPos = 0;
     EOpen m_eMode = ModeRead;
     bool m_bOpen = false;
+    bool m_bReadFailed = false;
 };

@@ -8,19 +8,21 @@
 #include "players/IFileSystem.h"
 
 // Files kept in memory. Every path asked for is recorded, so a test can
-// check that nothing outside a folder was touched. Paths in m_unreadable
-// cannot be read; with m_bRefuseAll no file can be made or written.
+// check that nothing outside a folder was touched. Paths in m_unreadable are
+// there but cannot be read; with m_bRefuseAll no file can be made or written.
 class CMemoryFileSystem : public IFileSystem {
 public:
-    bool ReadAll(const std::string& path, std::string& bytes) override {
+    EReadResult ReadAll(const std::string& path, std::string& bytes) override {
         m_touched.push_back(path);
-        const bool bOk = m_files.count(path) == 1 && m_unreadable.count(path) == 0;
-        bytes = bOk ? m_files[path] : std::string();
-        return bOk;
+        const bool bRead = m_files.count(path) == 1 && m_unreadable.count(path) == 0;
+        bytes = bRead ? m_files[path] : std::string();
+        return bRead                      ? EReadResult::Read
+               : m_unreadable.count(path) ? EReadResult::Failed
+                                          : EReadResult::Missing;
     }
     bool CreateNew(const std::string& path) override {
         m_touched.push_back(path);
-        if (m_files.count(path) || m_bRefuseAll) return false;
+        if (m_files.count(path) || m_unreadable.count(path) || m_bRefuseAll) return false;
         m_files[path];
         return true;
     }
@@ -33,13 +35,15 @@ public:
         m_touched.push_back(path);
         return m_files.erase(path) == 1;
     }
+    void RemoveStaleTemporaries(const std::string& folder) override { m_cleaned.push_back(folder); }
 
     // True when every path touched so far names a file directly in folder
     // (no deeper path, no "." or "..", no way out by a backslash either).
     bool TouchedOnlyInside(const std::string& folder) const {
         for (const std::string& path : m_touched) {
-            if (path.compare(0, folder.size(), folder) != 0) return false;
-            const std::string name = path.substr(folder.size());
+            const std::string name = path.compare(0, folder.size(), folder) == 0
+                                         ? path.substr(folder.size())
+                                         : std::string("/");
             if (name.empty() || name == "." || name == ".." ||
                 name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
                 return false;
@@ -51,4 +55,5 @@ public:
     std::set<std::string> m_unreadable;
     bool m_bRefuseAll = false;
     std::vector<std::string> m_touched;
+    std::vector<std::string> m_cleaned;  // folders cleared of stale temporaries
 };

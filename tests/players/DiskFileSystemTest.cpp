@@ -1,15 +1,17 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
-#include "players/CDiskFileSystem.h"
 #include "players/PlayersTest.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 // The real disk, but the device "fills up" after m_nBudget bytes; a write
 // that reaches the limit is cut short. m_bFailFlush fails the flush.
@@ -20,13 +22,10 @@ public:
 
 protected:
     long WriteSome(int fd, const char* data, std::size_t size) override {
-        if (m_nBudget == 0) {
-            errno = ENOSPC;
-            return -1;
-        }
-        const long wrote = CDiskFileSystem::WriteSome(
-            fd, data, std::min(size, static_cast<std::size_t>(m_nBudget)));
-        if (wrote > 0) m_nBudget -= wrote;
+        errno = ENOSPC;
+        const std::size_t allowed = std::min(size, static_cast<std::size_t>(m_nBudget));
+        const long wrote = allowed == 0 ? -1 : CDiskFileSystem::WriteSome(fd, data, allowed);
+        m_nBudget -= std::max(wrote, 0L);
         return wrote;
     }
     bool Flush(int fd) override { return !m_bFailFlush && CDiskFileSystem::Flush(fd); }
@@ -36,59 +35,78 @@ protected:
 class DiskFileSystem : public PlayersTest {
 protected:
     DiskFileSystem() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tfplayersXXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) m_strDir = pattern + "/";
-        std::ofstream(m_strDir + "Ann0.ply", std::ios::binary) << kOldFile;
+        std::string pattern = (fs::temp_directory_path() / "tfplayersXXXXXX").string();
+        m_strDir = ::mkdtemp(pattern.data()) != nullptr ? pattern + "/" : "/nonexistent/";
+        std::ofstream(m_strDir + "Ann0.ply") << kOldFile;
     }
     ~DiskFileSystem() override {
         std::error_code error;
-        if (!m_strDir.empty()) std::filesystem::remove_all(m_strDir, error);
+        fs::remove_all(m_strDir, error);
     }
-    std::string Get(const std::string& name) const {
-        std::ifstream in(m_strDir + name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string Get(const std::string& name) {
+        std::string bytes;
+        m_disk.ReadAll(m_strDir + name, bytes);
+        return bytes;
     }
-    long Count() const {
-        const std::filesystem::directory_iterator entries(m_strDir);
-        return std::distance(begin(entries), end(entries));
-    }
+    long Count() const { return std::distance(fs::directory_iterator(m_strDir), {}); }
 
     const std::string kOldFile = "Ann\r\nAnn0.ply\r\n";
     std::string m_strDir;
+    CDiskFileSystem& m_disk = CDiskFileSystem::Instance();
 };
 
-TEST_F(DiskFileSystem, ASaveStoppedAfterAnyNumberOfBytesLeavesTheOldFileWhole) {
+TEST_F(DiskFileSystem, AReplaceStoppedAfterAnyNumberOfBytesLeavesTheOldFileWhole) {
     CFailingDisk disk;
-    CGamePlayer player(m_clock, Sink(), disk);
-    player.m_strName = "Ann";
-    player.m_strFile = "Ann0.ply";
-    player.StartStats("Quick game");
-    long budget = 0;
-    for (disk.m_nBudget = 0; !player.Save(m_strDir); disk.m_nBudget = ++budget) {
-        ASSERT_EQ(Get("Ann0.ply"), kOldFile) << "stopped after " << budget << " bytes";
-        ASSERT_EQ(Count(), 1) << "a temporary file was left after " << budget << " bytes";
-        ASSERT_LT(budget, 1000) << "a save that never succeeds";
+    const std::string path = m_strDir + "Ann0.ply", bytes = "Eve\r\nAnn0.ply\r\nStart Game Stats";
+    for (long budget = 0; budget <= static_cast<long>(bytes.size()); ++budget) {
+        disk.m_nBudget = budget;
+        disk.m_bFailFlush = budget == static_cast<long>(bytes.size());
+        EXPECT_FALSE(disk.Replace(path, bytes)) << "stopped after " << budget << " bytes";
+        EXPECT_EQ(Get("Ann0.ply"), kOldFile);
+        EXPECT_EQ(Count(), 1) << "a temporary file was left after " << budget << " bytes";
     }
-    const std::string whole = Get("Ann0.ply");
-    EXPECT_EQ(whole,
-              "Ann\r\nAnn0.ply\r\nStart Game Stats\r\nQuick game\r\n03/07/99 at 02:05:09 PM\r\n"
-              "Last played this game on Sunday, 03/07/99 at 02:05 PM\r\n\r\nFALSE\r\n0\r\n1\r\n"
-              "TRUE\r\n\r\n0\r\n0\r\n0\r\n0\r\nEnd Game Stats\r\n");
-    EXPECT_EQ(static_cast<long>(whole.size()), budget);  // so every shorter save failed
-    EXPECT_EQ(m_messages.size(), whole.size());
     disk.m_nBudget = LONG_MAX;
-    disk.m_bFailFlush = true;
-    player.EndStats("Bob", true, true);
-    EXPECT_FALSE(player.Save(m_strDir));
-    EXPECT_EQ(Get("Ann0.ply"), whole);
-    EXPECT_EQ(Count(), 1);
+    disk.m_bFailFlush = false;
+    EXPECT_TRUE(disk.Replace(path, bytes));
+    EXPECT_EQ(Get("Ann0.ply"), bytes);
 }
 
-TEST_F(DiskFileSystem, CreatingNeverEmptiesAFileThatExists) {
-    EXPECT_FALSE(CDiskFileSystem::Instance().CreateNew(m_strDir + "Ann0.ply"));
+TEST_F(DiskFileSystem, CreatingNeverEmptiesAFileAndReplacingKeepsItsPermissions) {
+    EXPECT_FALSE(m_disk.CreateNew(m_strDir + "Ann0.ply"));
     EXPECT_EQ(Get("Ann0.ply"), kOldFile);
-    EXPECT_TRUE(CDiskFileSystem::Instance().CreateNew(m_strDir + "Ann1.ply"));
-    EXPECT_EQ(Get("Ann1.ply"), "");
+    for (const mode_t mode : {0600, 0640, 0444}) {
+        ::chmod((m_strDir + "Ann0.ply").c_str(), mode);
+        EXPECT_TRUE(m_disk.Replace(m_strDir + "Ann0.ply", "new"));
+        EXPECT_EQ(fs::status(m_strDir + "Ann0.ply").permissions(), fs::perms(mode));
+    }
+}
+
+// Tests run as root, whom no permission bit stops: a folder in a file's place does.
+TEST_F(DiskFileSystem, AFileThatIsThereButCannotBeReadIsNeitherMissingNorSavedOver) {
+    std::string bytes;
+    EXPECT_EQ(m_disk.ReadAll(m_strDir + "Bob0.ply", bytes), EReadResult::Missing);
+    fs::create_directory(m_strDir + "Eve0.ply");
+    CGamePlayer player(m_clock, Sink(), m_disk);
+    player.m_strFile = "Eve0.ply";
+    EXPECT_FALSE(player.Load(m_strDir));
+    EXPECT_FALSE(player.Save(m_strDir));
+    EXPECT_TRUE(fs::is_directory(m_strDir + "Eve0.ply"));
+    EXPECT_EQ(m_messages.front(), "|Unable to read the player file " + m_strDir + "Eve0.ply!");
+}
+
+// Process 1 always runs; no process id reaches 99999999.
+TEST_F(DiskFileSystem, RemovesOnlyTheTemporariesOfSavesThatNoRunningProcessWillFinish) {
+    const std::pair<std::string, bool> names[] = {
+        {".Ann0.ply.tmp99999999-1", false},
+        {".x.tmp" + std::to_string(::getpid()) + "-2", false},
+        {".data.tmp1-3", true},
+        {".Ann0.ply.tmp", true},
+        {"Ann0.ply.tmp5-1", true},
+        {".x.tmp5-", true}};
+    for (const auto& [name, bKept] : names) std::ofstream(m_strDir + name) << "x";
+    m_disk.RemoveStaleTemporaries(m_strDir);
+    for (const auto& [name, bKept] : names) EXPECT_EQ(fs::exists(m_strDir + name), bKept) << name;
+    EXPECT_TRUE(fs::exists(m_strDir + "Ann0.ply"));
 }
 
 }  // namespace

@@ -1,118 +1,69 @@
 #include <climits>
 #include <clocale>
-#include <functional>
-#include <utility>
 
-#include "players/CTextFile.h"
+#include "players/CStatsReport.h"
 #include "players/PlayersTest.h"
 #include "players/TimeText.h"
 
 namespace {
 
-class GameRecords : public PlayersTest {
-protected:
-    // The 13 lines the record writes.
-    std::string Written(CGameStats& stats) {
-        CTextFile file(m_files);
-        file.Open("f", CTextFile::ModeCreate);
-        stats.Write(file, m_clock);
-        file.Close();
-        return m_files.m_files["f"];
-    }
-};
+using GameRecords = PlayersTest;
 
-TEST_F(GameRecords, StartingOpensACurrentRecordThatEndingClosesLeavingEarlierOnesOpen) {
+// The counts a game keeps, and how often the test bumps each.
+const std::pair<void (CGamePlayer::*)(), int> kCounts[] = {{&CGamePlayer::AddMissedMove, 2},
+                                                           {&CGamePlayer::AddPass, 1},
+                                                           {&CGamePlayer::AddOperatorHint, 3},
+                                                           {&CGamePlayer::AddOptimalHint, 4}};
+
+TEST_F(GameRecords, AreOpenedCountedAndClosedWithTheirTimesAndSaved) {
+    m_player.m_strName = "Ann";
+    m_player.m_strFile = "Ann0.ply";
     m_player.StartStats("first");
-    m_player.StartStats("Quick game");
-    ASSERT_EQ(m_player.m_records.size(), 2u);
+    m_player.StartStats("Quick game");  // the first stays open, no longer current
     EXPECT_EQ(m_player.m_pCurrentStats, &Record(1));
-    m_clock.Set(March7th1999(14, 31));
+    Record(1).m_nPasses = INT_MAX - 1;  // counts stop at the top of the range
+    for (const auto& [update, times] : kCounts)
+        for (int i = 0; i < times; ++i) (m_player.*update)();
+    for (const int score : {0, -12, INT_MIN, 57}) m_player.SetScore(score);
+    m_clock.Set(Time("1999-03-07 14:20:00"));
+    m_player.Save(kDir);  // every open game gets its last-played text
+    m_clock.Set(Time("1999-03-07 14:31:00"));
     m_player.EndStats("the computer", true, false);
-    EXPECT_EQ(m_player.m_pCurrentStats, nullptr);
-    EXPECT_EQ(Written(Record(1)),
-              "Quick game\r\n03/07/99 at 02:05:09 PM\r\nGame was finished on Sunday, 03/07/99 at "
-              "02:31 PM\r\n\r\nTRUE\r\n0\r\n1\r\nFALSE\r\nthe computer\r\n0\r\n0\r\n0\r\n0\r\n");
-    EXPECT_EQ(Record(0).m_strEnded, "");
-    EXPECT_FALSE(Record(0).m_bFinished);
-}
-
-TEST_F(GameRecords, AGameWrittenInProgressGetsALastPlayedTextThatEndingReplaces) {
-    m_player.StartStats("game");
-    m_clock.Set(March7th1999(14, 20));
-    const std::string lastPlayed = "Last played this game on Sunday, 03/07/99 at 02:20 PM";
-    EXPECT_NE(Written(Record(0)).find("PM\r\n" + lastPlayed + "\r\n"), std::string::npos);
-    EXPECT_EQ(Record(0).m_strEnded, lastPlayed);  // kept until the game ends
-    m_clock.Set(March7th1999(14, 31));
-    m_player.EndStats("Bob", false, true);
-    Record(0).m_strStarted.clear();  // no start time: the title stands in
-    EXPECT_EQ(Written(Record(0)).find(
-                  "game\r\ngame\r\nGame was played on Sunday, 03/07/99 at 02:31 PM\r\n"),
-              0u);
-}
-
-TEST_F(GameRecords, ARecordCutOffAfterLineNineReadsTheRestAsZero) {
-    const std::string nineLines = "t\r\ns\r\ne\r\n\r\nFALSE\r\n0\r\n57\r\nFALSE\r\nBob\r\n";
-    Loaded("Ann\r\nAnn0.ply\r\nStart Game Stats\r\n" + nineLines);
-    EXPECT_EQ(Written(Record(0)), nineLines + "0\r\n0\r\n0\r\n0\r\n");
-}
-
-TEST_F(GameRecords, ResetRestoresEveryDefaultButKeepsTheTimesPlayed) {
-    Loaded(kOneRecordFile);
-    Record(0).m_strReserved = "reserved";
-    Record(0).m_nOperatorHints = 4;
-    Record(0).m_nTimesPlayed = 3;
-    Record(0).Reset();
-    CGameStats fresh;
-    fresh.m_nTimesPlayed = 3;
-    EXPECT_EQ(Written(Record(0)), Written(fresh));
-}
-
-TEST_F(GameRecords, TheScoreNeverGoesBelowOne) {
-    m_player.StartStats("game");
-    for (const auto& [score, stored] : std::vector<std::pair<int, int>>{
-             {57, 57}, {0, 1}, {-12, 1}, {INT_MIN, 1}, {INT_MAX, INT_MAX}}) {
-        m_player.SetScore(score);
-        EXPECT_EQ(Record(0).m_nScore, stored) << score;
-    }
-}
-
-const std::pair<std::function<void(CGamePlayer&)>, int CGameStats::*> kCounts[] = {
-    {[](CGamePlayer& p) { p.AddPass(); }, &CGameStats::m_nPasses},
-    {[](CGamePlayer& p) { p.AddMissedMove(); }, &CGameStats::m_nMissedMoves},
-    {[](CGamePlayer& p) { p.AddOperatorHint(); }, &CGameStats::m_nOperatorHints},
-    {[](CGamePlayer& p) { p.AddOptimalHint(); }, &CGameStats::m_nOptimalHints},
-};
-
-TEST_F(GameRecords, EachCountGoesUpByOneAndStopsAtTheTopOfTheRange) {
-    m_player.StartStats("game");
-    for (const auto& [update, count] : kCounts) {
-        update(m_player);
-        update(m_player);
-        EXPECT_EQ(Record(0).*count, 2);
-        Record(0).*count = INT_MAX;
-        update(m_player);
-        EXPECT_EQ(Record(0).*count, INT_MAX);
-    }
     EXPECT_TRUE(m_messages.empty());
-}
-
-TEST_F(GameRecords, UpdatesWithoutACurrentRecordTellTheUserAndChangeNothing) {
-    m_player.StartStats("game");
-    m_player.EndStats("", false, true);
-    m_player.EndStats("Bob", true, false);  // ending needs no current record: silently nothing
-    for (const auto& [update, count] : kCounts) update(m_player);
+    m_player.EndStats("Bob", true, false);  // nothing current: silently nothing
+    for (const auto& [update, times] : kCounts) (m_player.*update)();
     m_player.SetScore(5);
     EXPECT_EQ(m_messages, std::vector<std::string>(5, "|No m_pCurrentStats!"));
-    for (const auto& [update, count] : kCounts) EXPECT_EQ(Record(0).*count, 0);
-    EXPECT_EQ(Record(0).m_nScore, 1);
-    EXPECT_EQ(Record(0).m_strOpponent, "");
+    m_player.StartStats("c");
+    m_player.SetScore(-1);
+    m_player.m_pCurrentStats->m_strStarted.clear();  // the title stands in
+    m_player.EndStats("Bob", false, true);
+    m_player.Save(kDir);
+    EXPECT_EQ(File("Ann0.ply"),
+              "Ann\r\nAnn0.ply\r\nStart Game Stats\r\nfirst\r\n03/07/99 at 02:05:09 PM\r\n"
+              "Last played this game on Sunday, 03/07/99 at 02:20 PM\r\n\r\nFALSE\r\n0\r\n1\r\n"
+              "TRUE\r\n\r\n0\r\n0\r\n0\r\n0\r\nEnd Game Stats\r\nStart Game Stats\r\nQuick game\r\n"
+              "03/07/99 at 02:05:09 PM\r\nGame was finished on Sunday, 03/07/99 at 02:31 PM\r\n"
+              "\r\nTRUE\r\n0\r\n57\r\nFALSE\r\nthe computer\r\n2\r\n2147483647\r\n3\r\n4\r\n"
+              "End Game Stats\r\nStart Game Stats\r\nc\r\nc\r\n"
+              "Game was played on Sunday, 03/07/99 at 02:31 PM\r\n\r\nFALSE\r\n0\r\n1\r\nTRUE\r\n"
+              "Bob\r\n0\r\n0\r\n0\r\n0\r\nEnd Game Stats\r\n");
+}
+
+TEST_F(GameRecords, ResetRestoresEveryDefaultButTheTimesPlayed) {
+    Load(kOneRecordFile);
+    Record(0).m_strReserved = "reserved";
+    Record(0).m_nTimesPlayed = 3;
+    Record(0).Reset();
+    m_player.Save(kDir);
+    EXPECT_EQ(File("Ann0.ply"),
+              "Ann\r\nAnn0.ply\r\nStart Game Stats\r\n\r\n\r\n"
+              "Last played this game on Sunday, 03/07/99 at 02:05 PM\r\n\r\nFALSE\r\n3\r\n1\r\n"
+              "TRUE\r\n\r\n0\r\n0\r\n0\r\n0\r\nEnd Game Stats\r\n");
 }
 
 TEST_F(GameRecords, RemovingRecordsSparesTheGameInProgressAndLeavesNoDanglingCurrent) {
-    for (const char* title : {"a", "b", "current"}) {
-        m_player.EndStats("", true, true);
-        m_player.StartStats(title);
-    }
+    for (const char* title : {"a", "b", "current"}) m_player.StartStats(title);
     m_player.RemoveRecord(m_player.m_records[0].get());
     EXPECT_EQ(Record(0).m_strTitle, "b");
     m_player.RemoveAllButCurrent();
@@ -123,37 +74,62 @@ TEST_F(GameRecords, RemovingRecordsSparesTheGameInProgressAndLeavesNoDanglingCur
     EXPECT_EQ(m_player.m_pCurrentStats, nullptr);
 }
 
-using SNumberCase = std::pair<std::string, int>;
-
-class RecordNumberLine : public testing::TestWithParam<SNumberCase> {};
-
-TEST_P(RecordNumberLine, ReadsLikeADecimalConversionClampedTo32Bits) {
-    EXPECT_EQ(CStatistics::ParseNumber(GetParam().first), GetParam().second);
-}
-
-INSTANTIATE_TEST_SUITE_P(Lines, RecordNumberLine,
-                         testing::Values(SNumberCase{"12abc", 12}, SNumberCase{"  \t-42", -42},
-                                         SNumberCase{"+8", 8}, SNumberCase{"", 0},
-                                         SNumberCase{"- 5", 0}, SNumberCase{"2147483647", INT_MAX},
-                                         SNumberCase{"2147483648", INT_MAX},
-                                         SNumberCase{"99999999999999999999999", INT_MAX},
-                                         SNumberCase{"-2147483648", INT_MIN},
-                                         SNumberCase{"-99999999999999999999999", INT_MIN}));
-
-TEST(RecordFlagLine, IsFalseOnlyWhenExactlyFALSE) {
+TEST(RecordLine, NumbersReadAsDecimalsClampedTo32BitsAndFlagsAreFalseOnlyAsFALSE) {
+    const std::pair<const char*, int> numbers[] = {{"12abc", 12},
+                                                   {"  \t-42", -42},
+                                                   {"+8", 8},
+                                                   {"", 0},
+                                                   {"- 5", 0},
+                                                   {"2147483648", INT_MAX},
+                                                   {"-2147483648", INT_MIN},
+                                                   {"-99999999999999999999999", INT_MIN}};
+    for (const auto& [line, number] : numbers) EXPECT_EQ(CStatistics::ParseNumber(line), number);
     for (const char* line : {"TRUE", "true", "false", "", "FALSE "})
         EXPECT_TRUE(CStatistics::ParseFlag(line)) << line;
     EXPECT_FALSE(CStatistics::ParseFlag("FALSE"));
 }
 
-TEST(StartTime, IsWrittenAsStrftimeDoesInTheCLocaleWhateverTheProcessLocale) {
+TEST(TimeText, IsWrittenAsStrftimeDoesInTheCLocaleWhateverTheProcessLocale) {
     std::setlocale(LC_ALL, "");  // whatever the environment asks for
-    for (const auto& [hour, text] : std::vector<std::pair<int, std::string>>{
-             {0, "12:05:09 AM"}, {12, "12:05:09 PM"}, {23, "11:05:09 PM"}})
-        EXPECT_EQ(
-            FormatTime(CStatistics::kStartedFormat + std::string(" %A"), March7th1999(hour, 5, 9)),
-            "03/07/99 at " + text + " Sunday");
+    const std::pair<const char*, const char*> times[] = {
+        {"1999-03-07 14:05:09", "Sunday, 03/07/99 at 02:05:09 PM"},
+        {"1998-12-31 23:59:01", "Thursday, 12/31/98 at 11:59:01 PM"},
+        {"2000-02-29 00:00:00", "Tuesday, 02/29/00 at 12:00:00 AM"},
+        {"2031-01-09 12:30:45", "Thursday, 01/09/31 at 12:30:45 PM"}};
+    for (const auto& [time, text] : times)
+        EXPECT_EQ(FormatTime(std::string("%A, ") + CStatistics::kStartedFormat, Time(time)), text);
     std::setlocale(LC_ALL, "C");
+}
+
+const std::string kFinishedReport =
+    "BRAINWICK GAME STATISTICS\r\n\r\nGame Title: 16 pieces, + - x /, positive numbers\r\n"
+    "Game Player: Ann\r\n\r\nGame was finished on Sunday, 03/07/99 at 02:31 PM\r\n\r\n"
+    "Score: 57\r\nThe game was played against the computer.\r\nThe player...\r\n"
+    "earned the highest score\r\nmissed the optimal move 2 time(s)\r\n"
+    "passed a turn 1 time(s)\r\ntook the operator hint 0 time(s)\r\n"
+    "took the optimal hint 3 time(s)\r\n";
+
+TEST_F(GameRecords, ReportLineByLineWithTheChosenLineEnd) {
+    Load(kOneRecordFile);
+    std::string report = "before";
+    CStatsReport::BuildReport(report, "Ann", Record(0), true);
+    EXPECT_EQ(report, "before" + kFinishedReport);
+    Record(0).m_strOpponent.clear();
+    Record(0).m_bDidNotWin = true;
+    Record(0).m_nTimesPlayed = 4;
+    report.clear();
+    CStatsReport::BuildReport(report, "Ann", Record(0), false);
+    EXPECT_EQ(report,
+              "BRAINWICK GAME STATISTICS\n\nGame Title: 16 pieces, + - x /, positive numbers\n"
+              "Game Player: Ann\n\nNumber of times game played: 4\n"
+              "Game was finished on Sunday, 03/07/99 at 02:31 PM\n\nScore: 57\n"
+              "The game was played against an unknown player.\nThe player...\n"
+              "did not win the game\nmissed the optimal move 2 time(s)\npassed a turn 1 time(s)\n"
+              "took the operator hint 0 time(s)\ntook the optimal hint 3 time(s)\n");
+    EXPECT_TRUE(CStatsReport::WriteFile(kDir, "a\nb\n", m_files));  // for printing
+    EXPECT_EQ(File("stats.txt"), "a\r\nb\r\n");
+    m_files.m_bRefuseAll = true;
+    EXPECT_FALSE(CStatsReport::WriteFile(kDir, "x\n", m_files));
 }
 
 }  // namespace

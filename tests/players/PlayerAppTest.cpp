@@ -1,5 +1,3 @@
-#include <utility>
-
 #include "players/CPlayerApp.h"
 #include "players/PlayersTest.h"
 
@@ -12,32 +10,26 @@ protected:
     CPlayerApp m_app{Sink(), [] { return std::string("/games/tf"); }, m_files};
 };
 
-// Settings file bytes, or null for none, and whether they switch sounds on.
-using SSettingsCase = std::pair<const char*, bool>;
-
-class PlayerAppSettings : public PlayerApp, public testing::WithParamInterface<SSettingsCase> {};
-
-TEST_P(PlayerAppSettings, SwitchSoundsOnOnlyWhenTheFirstLineIsExactlyTRUE) {
-    if (GetParam().first != nullptr) Settings() = GetParam().first;
+TEST_F(PlayerApp, StartsWithSoundsOnOnlyWhenTheSettingsFileStartsWithTheLineTRUE) {
+    const std::vector<const char*> files[] = {
+        {"FALSE\r\n", "true\r\n", "TRUE \r\n", "\r\nTRUE", ""}, {"TRUE\r\nFALSE\r\n", "TRUE"}};
+    for (const bool bSound : {false, true}) {
+        for (const char* bytes : files[bSound]) {
+            Settings() = bytes;
+            EXPECT_TRUE(m_app.InitInstance({}));
+            EXPECT_EQ(m_app.m_bSound, bSound) << bytes;
+        }
+    }
+    m_files.m_files.clear();
     EXPECT_TRUE(m_app.InitInstance({}));
-    EXPECT_EQ(m_app.m_bSound, GetParam().second);
-    EXPECT_TRUE(m_messages.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, PlayerAppSettings,
-    testing::Values(SSettingsCase{"TRUE\r\n", true}, SSettingsCase{"TRUE\n", true},
-                    SSettingsCase{"TRUE", true}, SSettingsCase{"TRUE\r\nFALSE\r\n", true},
-                    SSettingsCase{"FALSE\r\n", false}, SSettingsCase{"true\r\n", false},
-                    SSettingsCase{"TRUE \r\n", false}, SSettingsCase{" TRUE\r\n", false},
-                    SSettingsCase{"\r\nTRUE\r\n", false}, SSettingsCase{"", false},
-                    SSettingsCase{nullptr, false}));
-
-TEST_F(PlayerApp, TakesTheProgramDirectoryFromTheWorkingDirectory) {
-    m_app.InitInstance({});
-    EXPECT_EQ(m_app.m_strAppDir, "/games/tf/");
+    EXPECT_FALSE(m_app.m_bSound);
     EXPECT_EQ(m_app.PlayersDir(), "/games/tf/players/");
-    EXPECT_EQ(m_app.AppPath("data\\ASMD.A"), "/games/tf/data/ASMD.A");
+    EXPECT_EQ(m_files.m_cleaned.at(0), "/games/tf/players/");  // of saves cut short
+    EXPECT_EQ(m_files.m_cleaned.at(1), "/games/tf/data/");
+    m_files.m_unreadable.insert("/games/tf/data/Sound.dat");
+    EXPECT_TRUE(m_app.InitInstance({}));
+    EXPECT_EQ(m_messages, std::vector<std::string>{
+                              "|Unable to read the settings file /games/tf/data/Sound.dat!"});
 }
 
 TEST_F(PlayerApp, RefusesACommandLineAndRunsOnWithSoundsOffAndRelativePaths) {
@@ -46,24 +38,27 @@ TEST_F(PlayerApp, RefusesACommandLineAndRunsOnWithSoundsOffAndRelativePaths) {
     EXPECT_EQ(m_messages, std::vector<std::string>{"|Please start a saved game after startup!"});
     EXPECT_FALSE(m_app.m_bSound);
     EXPECT_EQ(m_app.PlayersDir(), "players/");
-    m_app.m_bSound = true;
-    m_app.ExitInstance();
-    EXPECT_EQ(m_files.m_files["data/Sound.dat"], "TRUE\r\n");
 }
 
 TEST_F(PlayerApp, WritesTheSoundSwitchBackAtExitOrSilentlySkipsIt) {
     m_app.InitInstance({});
-    m_app.m_bSound = true;
-    EXPECT_EQ(m_app.ExitInstance(), 0);
-    EXPECT_EQ(Settings(), "TRUE\r\n");
-    m_app.m_bSound = false;
-    m_app.ExitInstance();
-    EXPECT_EQ(Settings(), "FALSE\r\n");
+    for (const bool bSound : {true, false}) {
+        m_app.m_bSound = bSound;
+        EXPECT_EQ(m_app.ExitInstance(), 0);
+        EXPECT_EQ(Settings(), bSound ? "TRUE\r\n" : "FALSE\r\n");
+    }
     m_app.m_bSound = true;
     m_files.m_bRefuseAll = true;
     m_app.ExitInstance();
     EXPECT_EQ(Settings(), "FALSE\r\n");
     EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(PlayerApp, KnowsTheFilesOfTheCurrentPlayers) {
+    m_app.m_pPlayers[1] = std::make_unique<CGamePlayer>(m_clock);
+    m_app.m_pPlayers[1]->m_strFile = "Ann0.ply";
+    EXPECT_TRUE(m_app.IsCurrentPlayerFile("Ann0.ply"));
+    EXPECT_FALSE(m_app.IsCurrentPlayerFile("Ann1.ply"));
 }
 
 }  // namespace

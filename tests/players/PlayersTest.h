@@ -6,35 +6,27 @@
 #include <string>
 #include <vector>
 
-#include "players/CGamePlayer.h"
 #include "players/CGameStats.h"
-#include "players/CMemoryFileSystem.h"
-#include "support/CFixedClock.h"
+#include "players/PlayersWorkout.h"
 
-// Sunday 7 March 1999, at the given time of day.
-inline std::tm March7th1999(int hour, int minute, int second = 0) {
+// "1999-03-07 14:05:09" as the clock gives it, weekday included.
+inline std::tm Time(const char* text) {
     std::tm time{};
-    time.tm_year = 99;
-    time.tm_mon = 2;
-    time.tm_mday = 7;
-    time.tm_hour = hour;
-    time.tm_min = minute;
-    time.tm_sec = second;
+    ::strptime(text, "%Y-%m-%d %H:%M:%S", &time);
+    ::timegm(&time);
     return time;
 }
 
 // The 13 lines of a finished game's record, and Ann's file holding only it.
 inline const std::string kRecordLines =
-    "16 pieces, + - x /, positive numbers\r\n"
-    "03/07/99 at 02:05:09 PM\r\n"
-    "Game was finished on Sunday, 03/07/99 at 02:31 PM\r\n"
-    "\r\n"
+    "16 pieces, + - x /, positive numbers\r\n03/07/99 at 02:05:09 PM\r\n"
+    "Game was finished on Sunday, 03/07/99 at 02:31 PM\r\n\r\n"
     "TRUE\r\n0\r\n57\r\nFALSE\r\nthe computer\r\n2\r\n1\r\n0\r\n3\r\n";
 inline const std::string kOneRecordFile =
     "Ann\r\nAnn0.ply\r\nStart Game Stats\r\n" + kRecordLines + "End Game Stats\r\n";
 
-// A player whose files live in memory under "players/", and the messages
-// shown to the user as "caption|text".
+// Ann, whose files live in memory under "players/", and the messages shown
+// to the user as "caption|text".
 class PlayersTest : public testing::Test {
 protected:
     FnMessage Sink() {
@@ -42,19 +34,19 @@ protected:
             m_messages.push_back(caption + "|" + text);
         };
     }
-    // The player after loading these bytes as its file.
-    CGamePlayer& Loaded(const std::string& bytes, const std::string& file = "Ann0.ply") {
-        m_files.m_files[kDir + file] = bytes;
-        m_player.m_strFile = file;
-        m_player.Load(kDir);
-        return m_player;
+    // Ann's file holding these bytes, loaded.
+    bool Load(const std::string& bytes) {
+        File("Ann0.ply") = bytes;
+        m_player.m_strFile = "Ann0.ply";
+        return m_player.Load(kDir);
     }
+    std::string& File(const std::string& name) { return m_files.m_files[kDir + name]; }
     CGameStats& Record(std::size_t index) {
         return dynamic_cast<CGameStats&>(*m_player.m_records.at(index));
     }
 
     const std::string kDir = "players/";
-    CFixedClock m_clock{March7th1999(14, 5, 9)};
+    CFixedClock m_clock{Time("1999-03-07 14:05:09")};
     CMemoryFileSystem m_files;
     std::vector<std::string> m_messages;
     CGamePlayer m_player{m_clock, Sink(), m_files};

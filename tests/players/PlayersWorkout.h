@@ -1,34 +1,42 @@
 #pragma once
 
+#include <ctime>
 #include <string>
 #include <vector>
 
 #include "players/CGamePlayer.h"
+#include "players/CMemoryFileSystem.h"
 #include "players/CPlayersIndex.h"
-#include "players/CStatistics.h"
 #include "players/CStatsReport.h"
+#include "support/CFixedClock.h"
 
-// Everything the game does with a players index and the files it names:
-// the list is filled, then every entry's player (and those in extra) is
-// loaded, reported, saved and removed, and the index rewritten. Shared by
-// the damaged-input test and the players fuzz target.
-inline void UseEveryIndexEntry(IFileSystem& files, IClock& clock, const std::string& playersDir,
-                               const std::vector<SIndexEntry>& extra = {}) {
+// Everything the game does with a players index and the files it names, on
+// bytes that are both the index and Ann's player file, all in memory: the
+// list is filled; Ann and every listed player is loaded, reported, saved and
+// removed; a player is appended and the index rewritten. True when nothing
+// outside the players folder was touched. Shared by the damaged-input test
+// and the players fuzz target.
+inline bool WorkStaysInsidePlayersDir(const std::string& bytes) {
+    const std::string dir = "players/";
+    CMemoryFileSystem files;
+    files.m_files[dir + CPlayersIndex::kFileName] = bytes;
+    files.m_files[dir + "Ann0.ply"] = bytes;
+    CFixedClock clock(std::tm{});
     const CPlayersIndex index(files);
-    std::vector<SIndexEntry> entries;
-    index.FillPlayerList(playersDir, {},
-                         [&](const SIndexEntry& entry) { entries.push_back(entry); }, {});
-    entries.insert(entries.end(), extra.begin(), extra.end());
+    std::vector<SIndexEntry> entries{{"Ann", "Ann0.ply"}};
+    index.FillPlayerList(dir, {}, [&](const SIndexEntry& entry) { entries.push_back(entry); }, {});
     for (const SIndexEntry& entry : entries) {
         CGamePlayer player(clock, {}, files);
         player.m_strName = entry.strName;
         player.m_strFile = entry.strFile;
-        player.Load(playersDir);
+        player.Load(dir);
         std::string report;
         for (const auto& pRecord : player.m_records)
             CStatsReport::BuildReport(report, player.m_strName, *pRecord, true);
-        player.Save(playersDir);
-        index.RemovePlayerFile(playersDir, player.m_strFile);
+        player.Save(dir);
+        index.RemovePlayerFile(dir, player.m_strFile);
     }
-    index.Rewrite(playersDir, entries);
+    index.Append(dir, {"Bob", "Bob0.ply"});
+    index.Rewrite(dir, entries);
+    return files.TouchedOnlyInside(dir);
 }

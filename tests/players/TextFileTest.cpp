@@ -1,58 +1,49 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "players/CMemoryFileSystem.h"
 #include "players/CTextFile.h"
+#include "players/PlayersWorkout.h"
 
 namespace {
 
-struct SReadCase {
-    const char* what;
-    std::string bytes;
-    std::vector<std::string> lines;
+const std::string kLongLine(1'000'000, 'x');
+
+// File bytes and the lines read from them; writing is checked with the files
+// that use it.
+const std::pair<std::string, std::vector<std::string>> kReadCases[] = {
+    {"a\r\nb\nc\r\n\n", {"a", "b", "c", ""}},
+    {"", {}},
+    {"a\rb\r\r\nTRUE\r", {"a\rb\r", "TRUE\r"}},  // only a CR right before LF goes
+    {std::string("\xC3\xA9t\0x\xFF\n", 7), {std::string("\xC3\xA9t\0x\xFF", 6)}},
+    {kLongLine + "\r\nend", {kLongLine, "end"}},
 };
 
-class TextFileReading : public testing::TestWithParam<SReadCase> {};
-
-TEST_P(TextFileReading, GivesEachLineWithoutItsLineEnd) {
+TEST(TextFile, ReadsEachLineWithoutItsLineEnd) {
     CMemoryFileSystem files;
-    files.m_files["f"] = GetParam().bytes;
-    CTextFile file(files);
-    ASSERT_TRUE(file.Open("f", CTextFile::ModeRead));
-    std::vector<std::string> lines;
-    std::string line;
-    while (file.ReadString(line)) lines.push_back(line);
-    EXPECT_EQ(line, "");  // the failed read at the end leaves the line empty
-    EXPECT_EQ(lines, GetParam().lines) << GetParam().what;
+    for (const auto& [bytes, expected] : kReadCases) {
+        files.m_files["f"] = bytes;
+        CTextFile file(files);
+        ASSERT_TRUE(file.Open("f", CTextFile::ModeRead));
+        std::vector<std::string> lines;
+        std::string line = "x";
+        while (file.ReadString(line)) lines.push_back(line);
+        EXPECT_EQ(line, "");  // the failed read at the end leaves the line empty
+        EXPECT_EQ(lines, expected);
+    }
 }
 
-const std::string kHugeLine(5'000'000, 'x');
+// Each is both the players index and Ann's player file; the fuzz target
+// tries arbitrary bytes the same way.
+const std::string kDamaged[] = {
+    "\xFF" + std::string(1, '\0') + "\r\r\n\x80Start Game Stats\n\n\r",
+    "Ann\r\n../outside.ply\r\nStart Game Stats\r\n",
+    "Eve\r\n../outside.ply\r\nMal\r\n..\r\nDot\r\n.\r\nRoot\r\n/"
+    "\r\nBack\r\n..\\outside.ply\r\n"
+    "Abs\r\n/tmp/x.ply\r\nGuest\r\n\r\nDangling",
+    "Nul\r\nAnn0.ply" + std::string(1, '\0') + "/../../outside.ply\r\n",
+};
 
-INSTANTIATE_TEST_SUITE_P(
-    LineEnds, TextFileReading,
-    testing::Values(SReadCase{"mixed", "a\r\nb\nc\r\n\n", {"a", "b", "c", ""}},
-                    SReadCase{"empty file", "", {}},
-                    SReadCase{
-                        "only the CR before LF goes", "a\rb\r\r\nTRUE\r", {"a\rb\r", "TRUE\r"}},
-                    SReadCase{"bytes as given",
-                              std::string("\xC3\xA9t\xC3\xA9\0x\xFF\n", 9),
-                              {std::string("\xC3\xA9t\xC3\xA9\0x\xFF", 8)}},
-                    SReadCase{"any length", kHugeLine + "\r\nend\r\n", {kHugeLine, "end"}}));
-
-TEST(TextFile, WritesTheBytesGivenWithCrLfLineEndsOnlyWhenClosed) {
-    CMemoryFileSystem files;
-    files.m_files["f"] = "old\r\n";
-    for (const bool bRefuse : {true, false}) {
-        files.m_bRefuseAll = bRefuse;
-        CTextFile file(files);
-        file.Open("f", CTextFile::ModeCreate);
-        file.WriteString("Ann\n\xC3\x85sa\rx\n\n");
-        EXPECT_EQ(files.m_files["f"], "old\r\n");
-        EXPECT_EQ(file.Close(), !bRefuse);
-    }
-    EXPECT_EQ(files.m_files["f"], "Ann\r\n\xC3\x85sa\rx\r\n\r\n");
+TEST(DamagedInput, NeitherCrashesNorReachesOutsideThePlayersDirectory) {
+    for (const std::string& bytes : kDamaged) EXPECT_TRUE(WorkStaysInsidePlayersDir(bytes));
 }
 
 }  // namespace
