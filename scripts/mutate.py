@@ -1,16 +1,20 @@
 #!/usr/bin/env python3
 """Plants a fixed list of faults one at a time and reports how many the suite catches.
 
-Each list in scripts/mutations/*.txt holds one fault a line, fields split by TABs:
+Each list in scripts/mutations/*.txt holds one fault a line, fields split by TABs
+(\\t and \\n in the texts stand for a TAB and a line end):
     path<TAB>original text<TAB>replacement text[<TAB>ctest -R pattern]
 The original must occur in the file; its first occurrence is replaced. A fault is
 caught when the build fails or a test fails. Without a pattern the whole suite runs.
+Faults are planted in a copy of the working tree (DIR/tree), never in the tree
+itself, so runs can go on beside other work.
 
     scripts/mutate.py [--build DIR] [LIST ...]      (default: every list)
 """
 import argparse
 import glob
 import os
+import shutil
 import subprocess
 import sys
 
@@ -47,33 +51,40 @@ def main():
     args = parser.parse_args()
     lists = args.lists or sorted(glob.glob(os.path.join(ROOT, "scripts/mutations/*.txt")))
     faults = read_faults(lists)
+    build = os.path.abspath(os.path.join(ROOT, args.build))
+    tree = os.path.join(build, "tree")
+    # A fresh copy of the working tree, builds and VCS data left out.
+    shutil.rmtree(tree, ignore_errors=True)
+    top = lambda folder, names: [n for n in names if folder == ROOT and (n.startswith("build") or n == ".git")]
+    shutil.copytree(ROOT, tree, ignore=top)
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     os.environ.update(env)
     jobs = str(os.cpu_count() or 2)
-    subprocess.run(["cmake", "-S", ".", "-B", args.build, "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
-                    "-DTALLYFOLD_BENCHMARKS=OFF"], cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
-    if run(["cmake", "--build", args.build, "-j", jobs], 3600) != 0:
+    subprocess.run(["cmake", "-S", tree, "-B", os.path.join(build, "out"), "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+                    "-DTALLYFOLD_BENCHMARKS=OFF"], cwd=tree, check=True, stdout=subprocess.DEVNULL)
+    out = os.path.join(build, "out")
+    if run(["cmake", "--build", out, "-j", jobs], 3600) != 0:
         sys.exit("the unmutated tree does not build")
     caught, missed, stale = 0, [], []
     for where, path, original, replacement, pattern in faults:
-        full = os.path.join(ROOT, path)
+        full = os.path.join(tree, path)
         try:
             with open(full, encoding="utf-8") as f:
                 text = f.read()
         except OSError:
             stale.append(where)
             continue
-        original = original.replace("\\t", "\t")
-        replacement = replacement.replace("\\t", "\t")
+        original = original.replace("\\t", "\t").replace("\\n", "\n")
+        replacement = replacement.replace("\\t", "\t").replace("\\n", "\n")
         if original not in text:
             stale.append(where)
             continue
         try:
             with open(full, "w", encoding="utf-8") as f:
                 f.write(text.replace(original, replacement, 1))
-            failed = run(["cmake", "--build", args.build, "-j", jobs], 1800) != 0
+            failed = run(["cmake", "--build", out, "-j", jobs], 1800) != 0
             if not failed:
-                cmd = ["ctest", "--test-dir", args.build, "-j", jobs, "--timeout", "120"]
+                cmd = ["ctest", "--test-dir", out, "-j", jobs, "--timeout", "120"]
                 if pattern:
                     cmd += ["-R", pattern]
                 failed = run(cmd, 1800) != 0
@@ -86,7 +97,7 @@ def main():
         else:
             missed.append(f"{where} {path}: {original!r} -> {replacement!r}")
         print(f"{'caught' if failed else 'MISSED'} {where}", flush=True)
-    run(["cmake", "--build", args.build, "-j", jobs], 3600)
+    run(["cmake", "--build", out, "-j", jobs], 3600)
     for line in missed:
         print("missed:", line)
     for where in stale:
