@@ -65,7 +65,7 @@ void FullBoardNothingMatches(benchmark::State& state) {
 }
 
 void LargeValuesNothingMatches(benchmark::State& state) {
-    // Values no caption of a board file would hold, outside the direct window.
+    // Values no caption of a board file would hold and no deal reaches.
     std::vector<std::string> lines(kCells, "50000 ,0");
     CBoard board;
     board.LoadLines(lines);

@@ -37,31 +37,28 @@ CArithmeticResult CArithmetic::Apply(char op, int x, int y) {
 
 const char* CArithmetic::RejectionTitle(EArithmeticOutcome outcome) {
     switch (outcome) {
-        case EArithmeticOutcome::Ok:
-            return "";
         case EArithmeticOutcome::DivisionByZero:
             return "Division by zero error.";
         case EArithmeticOutcome::Fraction:
             return "Information";
+        case EArithmeticOutcome::Ok:
         case EArithmeticOutcome::Overflow:
         case EArithmeticOutcome::UnknownOperator:
             break;
     }
-    return "Information";
+    return "";
 }
 
 const char* CArithmetic::RejectionText(EArithmeticOutcome outcome) {
     switch (outcome) {
-        case EArithmeticOutcome::Ok:
-            return "";
         case EArithmeticOutcome::DivisionByZero:
             return "Unable to perform division.";
         case EArithmeticOutcome::Fraction:
             return "Result must NOT be a fraction.";
+        case EArithmeticOutcome::Ok:
         case EArithmeticOutcome::Overflow:
-            return "The result is too large.";
         case EArithmeticOutcome::UnknownOperator:
             break;
     }
-    return "Unknown operator.";
+    return "";
 }

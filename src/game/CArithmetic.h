@@ -6,7 +6,9 @@ enum class EArithmeticOutcome {
     Ok,
     DivisionByZero,  // "Division by zero error." / "Unable to perform division."
     Fraction,        // "Information" / "Result must NOT be a fraction."
-    Overflow,        // outside 32 bits; dealt numbers 0..10 never get here
+    // No result and no message: dealt numbers 0..10 never leave 32 bits and
+    // the operator buttons offer only + - * /.
+    Overflow,
     UnknownOperator,
 };
 
@@ -23,7 +25,8 @@ public:
     // never checked here.
     static CArithmeticResult Apply(char op, int x, int y);
 
-    // Title and text of the message a rejected row shows; empty for Ok.
+    // Title and text of the message a rejected row shows; empty when the
+    // outcome shows none (Ok, Overflow, UnknownOperator).
     static const char* RejectionTitle(EArithmeticOutcome outcome);
     static const char* RejectionText(EArithmeticOutcome outcome);
 };

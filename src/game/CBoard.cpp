@@ -43,8 +43,7 @@ void CBoard::LoadLines(const std::vector<std::string>& lines) {
         m_pieces[i] =
             static_cast<std::size_t>(i) < lines.size() ? CBoardLine::Parse(lines[i]) : CPiece();
     }
-    m_nCaseResults.fill(kNoResult);
-    m_bCaseValid.fill(false);
+    m_nCaseResults = {};
     // The ranking must never name a piece of the previous board.
     RefreshCounts();
 }
@@ -152,7 +151,6 @@ std::vector<int> CBoard::BlockRandomCells(int nCount, IRandom& random) {
             ++handled;
         } else if (piece.m_nTakenBy == kUntaken) {
             piece.m_nTakenBy = kTakenByOne;
-            piece.m_bBlocked = true;
             blocked.push_back(Index(row, column));
             ++handled;
         }
@@ -168,64 +166,36 @@ int CBoard::TakePiece(int nIndex, int nTakenBy) {
     return 1 + m_pieces[nIndex].m_nTakenNeighbours;
 }
 
-int CBoard::CaseResult(int nCase) const {
-    return nCase >= 1 && nCase <= kCases ? m_nCaseResults[nCase - 1] : kNoResult;
+void CBoard::SetCurrentPlayer(int nPlayer) {
+    if (nPlayer == 0 || nPlayer == 1) m_nCurrentPlayer = nPlayer;
+}
+
+std::optional<int> CBoard::CaseResult(int nCase) const {
+    if (nCase < 1 || nCase > kCases) return std::nullopt;
+    return m_nCaseResults[nCase - 1];
 }
 
 CBestPiece CBoard::FindBestPiece(int a, int b, int c) {
-    m_nCaseResults.fill(kNoResult);
-    m_bCaseValid.fill(false);
-    const COperatorFlags flags{m_bAdd, m_bSubtract, m_bMultiply, m_bDivide, m_bPositiveOnly};
-    CCaseEnumerator::Enumerate(flags, a, b, c, m_nCaseResults, m_bCaseValid);
+    m_nCaseResults = CCaseEnumerator::Enumerate(m_operators, m_bPositiveOnly, a, b, c);
 
-    CBestPiece best;
-    int nCase = kUnset;
-    const int ranked = ScanRanked(nCase);
-    if (ranked == kUnset) return best;
-    best.m_bFound = true;
-    best.m_nRankedIndex = ranked;
-    best.m_nBoardIndex = m_ranked[ranked];
-    best.m_nCase = nCase;
-    return best;
-}
-
-int CBoard::ScanRanked(int& nCase) const {
-    // The scan asks, piece by piece in rank order, for the lowest case giving
-    // its value. A value window indexed directly answers that in one step;
-    // the few results outside it (never reached by numbers 0..10) are kept in
-    // case order and searched for values outside the window. The answer is
-    // the same as comparing every piece with all 104 cases.
-    constexpr int kLow = -1024;
-    constexpr int kWidth = 2048;
-    std::uint8_t lowestCase[kWidth] = {};
-    int outsideCase[kCases];
-    int nOutside = 0;
+    // The cases that gave a result, in case order, beside their values, so
+    // the scan compares plain integers and never sees a case without result.
+    std::array<int, kCases> values;
+    std::array<int, kCases> cases;
+    int nCount = 0;
     for (int k = 1; k <= kCases; ++k) {
-        if (!m_bCaseValid[k - 1]) continue;
-        const int v = m_nCaseResults[k - 1];
-        if (v < kLow || v >= kLow + kWidth) {
-            outsideCase[nOutside++] = k;
-        } else if (lowestCase[v - kLow] == 0) {
-            lowestCase[v - kLow] = static_cast<std::uint8_t>(k);
-        }
+        if (!m_nCaseResults[k - 1]) continue;
+        values[nCount] = *m_nCaseResults[k - 1];
+        cases[nCount++] = k;
     }
+    const auto first = values.begin();
+    const auto last = values.begin() + nCount;
     for (int i = 0; i < kCells; ++i) {
         const int index = m_ranked[i];
+        // A piece taken since the last RefreshCounts is still ranked: pass it over.
         if (index == kUnset || !m_pieces[index].IsUntaken()) continue;
-        const int value = m_pieces[index].m_nValue;
-        if (value >= kLow && value < kLow + kWidth) {
-            if (lowestCase[value - kLow] != 0) {
-                nCase = lowestCase[value - kLow];
-                return i;
-            }
-            continue;
-        }
-        for (int j = 0; j < nOutside; ++j) {
-            if (m_nCaseResults[outsideCase[j] - 1] == value) {
-                nCase = outsideCase[j];
-                return i;
-            }
-        }
+        const auto match = std::find(first, last, m_pieces[index].m_nValue);
+        if (match != last) return {true, i, index, cases[match - first]};
     }
-    return kUnset;
+    return {};
 }

@@ -2,9 +2,12 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "game/CCaseEnumerator.h"
+#include "game/COperatorSet.h"
 #include "game/CPiece.h"
 #include "game/GameConstants.h"
 
@@ -13,8 +16,8 @@ class IRandom;
 // What FindBestPiece found. When m_bFound is false the other fields stay -1.
 struct CBestPiece {
     bool m_bFound = false;
-    int m_nRankedIndex = kUnset;  // position in m_ranked
-    int m_nBoardIndex = kUnset;   // m_ranked[m_nRankedIndex], 0..34
+    int m_nRankedIndex = kUnset;  // position in Ranked()
+    int m_nBoardIndex = kUnset;   // Ranked()[m_nRankedIndex], 0..34
     int m_nCase = kUnset;         // 1..104, the lowest case reaching the piece's value
 };
 
@@ -29,9 +32,10 @@ struct CBestPiece {
 // dealt set, TakePiece on a move, RefreshCounts after every move or pass.
 //
 // The search is FindBestPiece here: CCaseEnumerator computes the 104 shapes
-// into m_nCaseResults, then the ranking is scanned. CCaseTable turns a case
+// into the search table, then the ranking is scanned. CCaseTable turns a case
 // number back into operators and slots; CArithmetic is the arithmetic of one
-// equation row with its two division rules.
+// equation row with its two division rules. Only the board's own operations
+// change its state; everyone else reads it.
 class CBoard {
 public:
     CBoard() = default;
@@ -43,8 +47,8 @@ public:
     // character before the comma is a filler and dropped), value = the caption
     // read like atoi (saturated to 32 bits), second number = the last pos
     // characters of the trimmed line read the same way.
-    // Loading replaces every piece, sets the search table to -1000 and refreshes
-    // the counts. A file that cannot be opened (or is not a regular file)
+    // Loading replaces every piece, empties the search table and refreshes the
+    // counts. A file that cannot be opened (or is not a regular file)
     // returns false and changes nothing.
     bool LoadFile(const std::string& path);
     void LoadText(const std::string& text);  // lines separated by '\n' (a '\r' is trimmed)
@@ -56,6 +60,7 @@ public:
     bool HasPiece(int nIndex) const { return IsIndex(nIndex) && m_pieces[nIndex].m_bExists; }
     // The cell's piece; an index outside 0..34 gives an empty cell.
     const CPiece& Piece(int nIndex) const;
+    const std::array<CPiece, kCells>& Pieces() const { return m_pieces; }
     int UntakenCount() const;
 
     // Neighbours looked at in this order: up-left, up, up-right, left, right,
@@ -67,10 +72,15 @@ public:
     int CountTakenNeighbours(int nRow, int nColumn,
                              const std::function<void(int nIndex)>& onCounted) const;
 
-    // Recounts every untaken piece's m_nTakenNeighbours, sets m_bAllTaken and
-    // ranks the untaken pieces into m_ranked (highest count first; the packing
+    // Recounts every untaken piece's m_nTakenNeighbours, sets AllTaken and
+    // ranks the untaken pieces into Ranked (highest count first; the packing
     // and gap passes fix the order of equal counts).
     void RefreshCounts();
+    // After RefreshCounts: board indexes of the untaken pieces, packed at the
+    // front in rank order; -1 entries follow.
+    const std::array<int, kCells>& Ranked() const { return m_ranked; }
+    // No untaken piece was left at the last RefreshCounts: the game is over.
+    bool AllTaken() const { return m_bAllTaken; }
 
     // Blocks cells drawn from random (two draws per cell: row, then column).
     // A draw on an empty cell counts as handled, one on a taken or blocked cell
@@ -84,43 +94,40 @@ public:
     // The caller runs RefreshCounts when the move has ended.
     int TakePiece(int nIndex, int nTakenBy);
 
+    // ---- the game's settings ----------------------------------------------
+    const COperatorSet& Operators() const { return m_operators; }
+    void SetOperators(const COperatorSet& ops) { m_operators = ops; }
+    // A game of positive numbers only: the search drops negative first rows.
+    bool PositiveOnly() const { return m_bPositiveOnly; }
+    void SetPositiveOnly(bool bPositiveOnly) { m_bPositiveOnly = bPositiveOnly; }
+    // 0 player one, 1 player two or the computer; other numbers are ignored,
+    // since a move writes CurrentPlayer() + 1 into the piece it takes.
+    int CurrentPlayer() const { return m_nCurrentPlayer; }
+    void SetCurrentPlayer(int nPlayer);
+
     // ---- search ------------------------------------------------------------
-    // Fills m_nCaseResults for a, b, c with every case whose operators are all
-    // allowed (sign rules and division guards applied), then scans m_ranked
-    // from the front and, per piece, cases 1..104; the first match wins.
+    // Fills the search table for a, b, c with every case whose operators are
+    // all allowed (sign rules and division guards applied), then scans the
+    // ranking from the front and, per piece, cases 1..104; the first match
+    // wins. A piece taken since the last RefreshCounts is passed over.
     CBestPiece FindBestPiece(int a, int b, int c);
-    // m_nCaseResults entry of case 1..104; -1000 for none or outside 1..104.
-    int CaseResult(int nCase) const;
-
-    // ---- state (names as the game's design uses them) ----------------------
-    std::array<CPiece, kCells> m_pieces{};
-    // After RefreshCounts: board indexes of the untaken pieces, packed at the
-    // front in rank order; -1 entries follow.
-    std::array<int, kCells> m_ranked = FilledArray<kCells>(kUnset);
-    bool m_bAllTaken = true;
-
-    bool m_bAdd = true;
-    bool m_bSubtract = true;
-    bool m_bMultiply = true;
-    bool m_bDivide = true;
-    bool m_bPositiveOnly = false;  // sign mode 0: no negative first row in the search
-    int m_nCurrentPlayer = 0;      // 0 player one, 1 player two or the computer
-
-    // Search table: entry k - 1 holds case k's result, -1000 when none.
-    std::array<int, kCases> m_nCaseResults = FilledArray<kCases>(kNoResult);
+    // The search table's result of case 1..104; none when the case gave no
+    // result (a result may well be -1000) and outside 1..104.
+    std::optional<int> CaseResult(int nCase) const;
 
 private:
-    template <std::size_t N>
-    static constexpr std::array<int, N> FilledArray(int nValue) {
-        std::array<int, N> a{};
-        for (auto& x : a) x = nValue;
-        return a;
-    }
     template <typename F>
     int ForEachTakenNeighbour(int nRow, int nColumn, F&& onCounted) const;
-    int ScanRanked(int& nCase) const;
 
-    // Which cases hold a result this time; keeps a piece of value -1000 from
-    // matching a case that gave none.
-    std::array<bool, kCases> m_bCaseValid{};
+    std::array<CPiece, kCells> m_pieces{};
+    std::array<int, kCells> m_ranked = [] {
+        std::array<int, kCells> ranked{};
+        ranked.fill(kUnset);
+        return ranked;
+    }();
+    bool m_bAllTaken = true;
+    COperatorSet m_operators;
+    bool m_bPositiveOnly = false;  // sign mode 0
+    int m_nCurrentPlayer = 0;
+    CCaseResults m_nCaseResults{};  // entry k - 1: case k; empty when none
 };

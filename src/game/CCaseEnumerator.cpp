@@ -33,12 +33,9 @@ inline bool Negative(V r) {
 
 class CWriter {
 public:
-    CWriter(std::array<int, kCases>& results, std::array<bool, kCases>& valid)
-        : m_results(results), m_valid(valid) {}
+    explicit CWriter(CCaseResults& results) : m_results(results) {}
     void Put(int nCase, V v) {
-        if (v == kNone) return;
-        m_results[nCase - 1] = static_cast<int>(v);
-        m_valid[nCase - 1] = true;
+        if (v != kNone) m_results[nCase - 1] = static_cast<int>(v);
     }
     // Stores v unless the first-row result r is negative and the rule drops it.
     void PutUnlessNegative(int nCase, V r, V v, bool bDropNegative) {
@@ -46,12 +43,11 @@ public:
     }
 
 private:
-    std::array<int, kCases>& m_results;
-    std::array<bool, kCases>& m_valid;
+    CCaseResults& m_results;
 };
 
-void SubtractionOnly(CWriter& w, const COperatorFlags& f, V a, V b, V c) {
-    const bool drop = f.m_bPositiveOnly || f.m_bAdd;
+void SubtractionOnly(CWriter& w, const COperatorSet& ops, bool bPositiveOnly, V a, V b, V c) {
+    const bool drop = bPositiveOnly || ops.m_bAdd;
     const V ab = Sub(a, b), bc = Sub(b, c), ca = Sub(c, a);
     const V ba = Sub(b, a), cb = Sub(c, b), ac = Sub(a, c);
     w.PutUnlessNegative(3, ab, Sub(ab, c), drop);
@@ -61,7 +57,7 @@ void SubtractionOnly(CWriter& w, const COperatorFlags& f, V a, V b, V c) {
     w.PutUnlessNegative(7, ca, Sub(ca, b), drop);
     w.PutUnlessNegative(8, ca, Sub(b, ca), drop);
     // b - a only in games without addition, and never negative.
-    if (!f.m_bAdd) {
+    if (!ops.m_bAdd) {
         w.PutUnlessNegative(9, ba, Sub(ba, c), true);
         w.PutUnlessNegative(10, ba, Sub(c, ba), true);
     }
@@ -95,8 +91,8 @@ void AddMultiply(CWriter& w, V a, V b, V c) {
     w.Put(32, Mul(Add(c, a), b));
 }
 
-void AddSubtract(CWriter& w, const COperatorFlags& f, V a, V b, V c) {
-    const bool drop = f.m_bPositiveOnly;
+void AddSubtract(CWriter& w, bool bPositiveOnly, V a, V b, V c) {
+    const bool drop = bPositiveOnly;
     const V bc = Sub(b, c), cb = Sub(c, b), ca = Sub(c, a);
     const V ac = Sub(a, c), ab = Sub(a, b), ba = Sub(b, a);
     w.Put(33, Sub(Add(a, b), c));
@@ -187,17 +183,19 @@ void SubtractDivide(CWriter& w, V a, V b, V c) {
 
 }  // namespace
 
-void CCaseEnumerator::Enumerate(const COperatorFlags& f, int a, int b, int c,
-                                std::array<int, kCases>& results, std::array<bool, kCases>& valid) {
-    CWriter w(results, valid);
-    if (f.m_bAdd) w.Put(1, Add(c, Add(a, b)));
-    if (f.m_bMultiply) w.Put(2, Mul(c, Mul(a, b)));
-    if (f.m_bSubtract) SubtractionOnly(w, f, a, b, c);
-    if (f.m_bDivide) DivisionOnly(w, a, b, c);
-    if (f.m_bAdd && f.m_bMultiply) AddMultiply(w, a, b, c);
-    if (f.m_bAdd && f.m_bSubtract) AddSubtract(w, f, a, b, c);
-    if (f.m_bAdd && f.m_bDivide) AddDivide(w, a, b, c);
-    if (f.m_bSubtract && f.m_bMultiply) SubtractMultiply(w, a, b, c);
-    if (f.m_bMultiply && f.m_bDivide) MultiplyDivide(w, a, b, c);
-    if (f.m_bSubtract && f.m_bDivide) SubtractDivide(w, a, b, c);
+CCaseResults CCaseEnumerator::Enumerate(const COperatorSet& ops, bool bPositiveOnly, int a, int b,
+                                        int c) {
+    CCaseResults results;
+    CWriter w(results);
+    if (ops.m_bAdd) w.Put(1, Add(c, Add(a, b)));
+    if (ops.m_bMultiply) w.Put(2, Mul(c, Mul(a, b)));
+    if (ops.m_bSubtract) SubtractionOnly(w, ops, bPositiveOnly, a, b, c);
+    if (ops.m_bDivide) DivisionOnly(w, a, b, c);
+    if (ops.m_bAdd && ops.m_bMultiply) AddMultiply(w, a, b, c);
+    if (ops.m_bAdd && ops.m_bSubtract) AddSubtract(w, bPositiveOnly, a, b, c);
+    if (ops.m_bAdd && ops.m_bDivide) AddDivide(w, a, b, c);
+    if (ops.m_bSubtract && ops.m_bMultiply) SubtractMultiply(w, a, b, c);
+    if (ops.m_bMultiply && ops.m_bDivide) MultiplyDivide(w, a, b, c);
+    if (ops.m_bSubtract && ops.m_bDivide) SubtractDivide(w, a, b, c);
+    return results;
 }

@@ -17,7 +17,8 @@ struct COrderGroup {
 };
 
 // Both tables are kept in the grouped form players see in the hint
-// documentation; the flat per-case array is built from them once.
+// documentation; the flat per-case array (entry k - 1 for case k) is built
+// from them once.
 const std::vector<COperatorGroup>& OperatorGroups() {
     static const std::vector<COperatorGroup> groups = {
         {'+', '+', {1}},
@@ -58,18 +59,18 @@ const std::vector<COrderGroup>& OrderGroups() {
     return groups;
 }
 
-const std::array<CCaseEntry, kCases + 1>& Table() {
-    static const std::array<CCaseEntry, kCases + 1> table = [] {
-        std::array<CCaseEntry, kCases + 1> t{};
+const std::array<CCaseEntry, kCases>& Table() {
+    static const std::array<CCaseEntry, kCases> table = [] {
+        std::array<CCaseEntry, kCases> t{};
         for (const COperatorGroup& group : OperatorGroups()) {
             for (int k : group.m_cases) {
-                t[k].m_cFirst = group.m_cFirst;
-                t[k].m_cSecond = group.m_cSecond;
+                t[k - 1].m_cFirst = group.m_cFirst;
+                t[k - 1].m_cSecond = group.m_cSecond;
             }
         }
         for (const COrderGroup& group : OrderGroups()) {
             for (int k : group.m_cases) {
-                for (int slot = 0; slot < 4; ++slot) t[k].m_nSlot[slot] = group.m_nSlot[slot];
+                for (int slot = 0; slot < 4; ++slot) t[k - 1].m_nSlot[slot] = group.m_nSlot[slot];
             }
         }
         return t;
@@ -89,18 +90,21 @@ std::string Compose(const CCaseEntry& e, const std::string (&names)[3]) {
 
 }  // namespace
 
-const CCaseEntry& CCaseTable::Entry(int nCase) {
-    return Table()[IsCase(nCase) ? nCase : 0];
+std::optional<CCaseEntry> CCaseTable::Entry(int nCase) {
+    if (!IsCase(nCase)) return std::nullopt;
+    return Table()[nCase - 1];
 }
 
 std::string CCaseTable::ShapeText(int nCase) {
-    if (!IsCase(nCase)) return "";
+    const std::optional<CCaseEntry> entry = Entry(nCase);
+    if (!entry) return "";
     const std::string names[3] = {"a", "b", "c"};
-    return Compose(Entry(nCase), names);
+    return Compose(*entry, names);
 }
 
 std::string CCaseTable::ExpressionText(int nCase, int a, int b, int c) {
-    if (!IsCase(nCase)) return "";
+    const std::optional<CCaseEntry> entry = Entry(nCase);
+    if (!entry) return "";
     const std::string names[3] = {std::to_string(a), std::to_string(b), std::to_string(c)};
-    return Compose(Entry(nCase), names);
+    return Compose(*entry, names);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "game/GameConstants.h"
@@ -17,10 +18,11 @@ struct CCaseEntry {
 class CCaseTable {
 public:
     static bool IsCase(int nCase) { return nCase >= 1 && nCase <= kCases; }
-    // The entry of a case 1..104 (callers check IsCase first).
-    static const CCaseEntry& Entry(int nCase);
-    // The expression as a player reads it, e.g. "c + (a + b)" for case 1.
+    // The entry of a case 1..104; none for any other number.
+    static std::optional<CCaseEntry> Entry(int nCase);
+    // The expression as a player reads it, e.g. "c + (a + b)" for case 1;
+    // "" outside 1..104.
     static std::string ShapeText(int nCase);
-    // The same with the numbers in place, e.g. "4 + (2 + 3)".
+    // The same with the numbers in place, e.g. "4 + (2 + 3)"; "" outside 1..104.
     static std::string ExpressionText(int nCase, int a, int b, int c);
 };

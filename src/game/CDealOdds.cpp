@@ -2,31 +2,27 @@
 
 #include <cmath>
 
-int CDealOdds::NumberFromDraw(int r) {
-    return static_cast<int>(static_cast<std::int64_t>(r) * 10 / 32767);
-}
+#include "game/Deal.h"
 
 std::uint64_t CDealOdds::NumberWeight(int n) {
     static const std::array<std::uint64_t, kNumbers> weights = [] {
         std::array<std::uint64_t, kNumbers> w{};
-        for (int r = 0; r < static_cast<int>(kDraws); ++r) ++w[NumberFromDraw(r)];
+        for (int r = 0; r < static_cast<int>(kDraws); ++r) ++w[DealNumberFromDraw(r)];
         return w;
     }();
     return n >= 0 && n < kNumbers ? weights[n] : 0;
 }
 
-CDealOdds::CDealOdds(const COperatorFlags& flags) {
+CDealOdds::CDealOdds(const COperatorSet& ops, bool bPositiveOnly) {
     std::map<std::uint64_t, CSetMask> classes;
     for (int a = 0; a < kNumbers; ++a) {
         for (int b = 0; b < kNumbers; ++b) {
             for (int c = 0; c < kNumbers; ++c) {
                 const int set = (a * kNumbers + b) * kNumbers + c;
                 classes[NumberWeight(a) * NumberWeight(b) * NumberWeight(c)].set(set);
-                std::array<int, kCases> results{};
-                std::array<bool, kCases> valid{};
-                CCaseEnumerator::Enumerate(flags, a, b, c, results, valid);
-                for (int k = 0; k < kCases; ++k) {
-                    if (valid[k]) m_reach[results[k]].set(set);
+                for (const std::optional<int>& result :
+                     CCaseEnumerator::Enumerate(ops, bPositiveOnly, a, b, c)) {
+                    if (result) m_reach[*result].set(set);
                 }
             }
         }

@@ -8,10 +8,11 @@
 
 #include "game/CCaseEnumerator.h"
 
-// Exact odds of the deal. A dealt number is floor(r * 10 / 32767) for r
-// uniform in 0..32767, so the eleven numbers are not equally likely (10 needs
-// r = 32767). The odds of one set of three numbers reaching a board value are
-// counted over all 11^3 sets with their exact weights, out of 32768^3.
+// Exact odds of the deal. A dealt number (DealNumberFromDraw) comes from a
+// draw uniform in 0..32767, so the eleven numbers are not equally likely (10
+// needs the draw 32767). The odds of one set of three numbers reaching a
+// board value are counted over all 11^3 sets with their exact weights, out of
+// 32768^3.
 class CDealOdds {
 public:
     static constexpr int kNumbers = 11;  // 0..10
@@ -22,11 +23,10 @@ public:
 
     using CSetMask = std::bitset<kSets>;  // bit 121 a + 11 b + c
 
-    static int NumberFromDraw(int r);          // 0..10
     static std::uint64_t NumberWeight(int n);  // how many draws give n; they add up to 32768
 
-    // Enumerates every set of numbers with the search of these flags.
-    explicit CDealOdds(const COperatorFlags& flags);
+    // Enumerates every set of numbers with the search of these operators and sign rule.
+    CDealOdds(const COperatorSet& ops, bool bPositiveOnly);
 
     // Values some set reaches, ascending.
     std::vector<int> ReachableValues() const;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/COperatorSet.h"
 #include "game/GameNames.h"
 
 // The choices that start a game, as the setup dialog hands them over. The
@@ -12,20 +13,13 @@ struct CGameOptions {
     std::string m_strName2 = "Name";
     bool m_bOnePlayer = true;  // player two is the computer
     int m_nPieces = 26;        // 10, 16, 26 or 32
-    bool m_bAdd = true;
-    bool m_bSubtract = true;
-    bool m_bMultiply = true;
-    bool m_bDivide = true;
+    COperatorSet m_operators;
     int m_nSignMode = kSignBoth;  // 0 only positive, 1 only negative, 2 both
     bool m_bSound = true;
     bool m_bShowQuickInstructions = true;
 
-    std::string BoardKey() const {
-        return ::BoardKey(m_bAdd, m_bSubtract, m_bMultiply, m_bDivide, m_nSignMode);
-    }
-    std::string GameTitle() const {
-        return ::GameTitle(m_nPieces, m_bAdd, m_bSubtract, m_bMultiply, m_bDivide, m_nSignMode);
-    }
+    std::string BoardKey() const { return ::BoardKey(m_operators, m_nSignMode); }
+    std::string GameTitle() const { return ::GameTitle(m_nPieces, m_operators, m_nSignMode); }
 
     // Game size index of the setup dialog (0..3) <-> pieces (10, 16, 26, 32).
     static int PiecesForSize(int nSize);    // anything outside 0..3 gives 26

@@ -13,7 +13,6 @@ struct CPiece {
     int m_nValue2 = 0;           // second number of the board-file line; unused by rules
     int m_nTakenBy = kUntaken;   // 0 untaken, 1 player one or blocked, 2 player two
     int m_nTakenNeighbours = 0;  // taken or blocked neighbours at the last RefreshCounts
-    bool m_bBlocked = false;     // taken by the blocking at the start (m_nTakenBy is 1)
 
     bool IsUntaken() const { return m_bExists && m_nTakenBy == kUntaken; }
     bool IsTaken() const { return m_bExists && m_nTakenBy != kUntaken; }

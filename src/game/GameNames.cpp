@@ -47,64 +47,39 @@ int SignModeForLetter(char letter) {
     return -1;
 }
 
+std::string BoardKey(const COperatorSet& ops, int nSignMode) {
+    return ops.Letters() + "." + SignLetter(nSignMode);
+}
+
+std::string GameTitle(int nPieces, const COperatorSet& ops, int nSignMode) {
+    return "A " + std::to_string(nPieces) + " piece game with " + ops.Text() + " operators and " +
+           SignText(nSignMode) + " numbers allowed.";
+}
+
 namespace {
 
-// Appends the letter or character of each allowed operator, in the order + - * /.
-template <typename F>
-std::string Concatenate(bool bAdd, bool bSubtract, bool bMultiply, bool bDivide, F symbol) {
-    std::string text;
-    if (bAdd) text += symbol(EOperator::Add);
-    if (bSubtract) text += symbol(EOperator::Subtract);
-    if (bMultiply) text += symbol(EOperator::Multiply);
-    if (bDivide) text += symbol(EOperator::Divide);
-    return text;
+// The 15 operator sets that are not empty, A as the lowest bit.
+COperatorSet SetOfMask(int mask) {
+    return {(mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0, (mask & 8) != 0};
 }
 
 }  // namespace
 
-std::string OperatorText(bool bAdd, bool bSubtract, bool bMultiply, bool bDivide) {
-    return Concatenate(bAdd, bSubtract, bMultiply, bDivide, OperatorChar);
-}
-
-std::string BoardKey(bool bAdd, bool bSubtract, bool bMultiply, bool bDivide, int nSignMode) {
-    return Concatenate(bAdd, bSubtract, bMultiply, bDivide, OperatorLetter) + "." +
-           SignLetter(nSignMode);
-}
-
-std::string GameTitle(int nPieces, bool bAdd, bool bSubtract, bool bMultiply, bool bDivide,
-                      int nSignMode) {
-    return "A " + std::to_string(nPieces) + " piece game with " +
-           OperatorText(bAdd, bSubtract, bMultiply, bDivide) + " operators and " +
-           SignText(nSignMode) + " numbers allowed.";
-}
-
-bool IsPlayableSetup(bool bAdd, bool bSubtract, bool bMultiply, bool bDivide, int nSignMode) {
-    if (!bAdd && !bSubtract && !bMultiply && !bDivide) return false;
-    if (bDivide && !bSubtract && !bMultiply && !bAdd) return false;
-    if (!bSubtract) return nSignMode == kSignPositive;
-    if (!bAdd && !bMultiply) return nSignMode != kSignPositive;  // S or S+D
-    return true;
-}
-
 std::vector<std::string> AllBoardKeys() {
     std::vector<std::string> keys;
-    for (int set = 1; set < 16; ++set) {
+    for (int mask = 1; mask < 16; ++mask) {
         for (int sign : {kSignPositive, kSignNegative, kSignBoth}) {
-            keys.push_back(BoardKey(set & 1, set & 2, set & 4, set & 8, sign));
+            keys.push_back(BoardKey(SetOfMask(mask), sign));
         }
     }
     return keys;
 }
 
-bool ParseBoardKey(const std::string& key, bool& bAdd, bool& bSubtract, bool& bMultiply,
-                   bool& bDivide, int& nSignMode) {
-    for (int set = 1; set < 16; ++set) {
+bool ParseBoardKey(const std::string& key, COperatorSet& ops, int& nSignMode) {
+    for (int mask = 1; mask < 16; ++mask) {
         for (int sign : {kSignPositive, kSignNegative, kSignBoth}) {
-            if (BoardKey(set & 1, set & 2, set & 4, set & 8, sign) != key) continue;
-            bAdd = set & 1;
-            bSubtract = set & 2;
-            bMultiply = set & 4;
-            bDivide = set & 8;
+            if (BoardKey(SetOfMask(mask), sign) != key) continue;
+            ops = SetOfMask(mask);
             nSignMode = sign;
             return true;
         }

@@ -2,11 +2,13 @@
 
 #include <charconv>
 #include <cstdio>
+#include <optional>
 #include <sstream>
 
 #include "game/CBoard.h"
 #include "game/CCaseTable.h"
 #include "game/GameNames.h"
+#include "game/SetupRules.h"
 
 const char* CSolverCommand::Usage() {
     return "usage: tallyfold-solve A B C OPERATORS SIGN [BOARD-FILE [--taken=CELLS]]\n"
@@ -27,10 +29,11 @@ bool CSolverCommand::ParseNumber(const std::string& text, int& value) {
 bool CSolverCommand::ParseOperators(const std::string& text, CRequest& request) {
     for (char ch : text) {
         bool* flag = nullptr;
-        if (ch == 'A' || ch == 'a' || ch == '+') flag = &request.m_bAdd;
-        if (ch == 'S' || ch == 's' || ch == '-') flag = &request.m_bSubtract;
-        if (ch == 'M' || ch == 'm' || ch == '*') flag = &request.m_bMultiply;
-        if (ch == 'D' || ch == 'd' || ch == '/') flag = &request.m_bDivide;
+        COperatorSet& ops = request.m_operators;
+        if (ch == 'A' || ch == 'a' || ch == '+') flag = &ops.m_bAdd;
+        if (ch == 'S' || ch == 's' || ch == '-') flag = &ops.m_bSubtract;
+        if (ch == 'M' || ch == 'm' || ch == '*') flag = &ops.m_bMultiply;
+        if (ch == 'D' || ch == 'd' || ch == '/') flag = &ops.m_bDivide;
         if (flag == nullptr || *flag) return false;  // unknown or repeated
         *flag = true;
     }
@@ -108,19 +111,14 @@ int CSolverCommand::Run(const std::vector<std::string>& args, std::ostream& out,
     }
     for (int cell : request.m_taken) board.TakePiece(cell, kTakenByOne);
     board.RefreshCounts();
-    board.m_bAdd = request.m_bAdd;
-    board.m_bSubtract = request.m_bSubtract;
-    board.m_bMultiply = request.m_bMultiply;
-    board.m_bDivide = request.m_bDivide;
-    board.m_bPositiveOnly = request.m_nSignMode == kSignPositive;
+    board.SetOperators(request.m_operators);
+    board.SetPositiveOnly(request.m_nSignMode == kSignPositive);
 
     const int a = request.m_nNumbers[0], b = request.m_nNumbers[1], c = request.m_nNumbers[2];
     const CBestPiece best = board.FindBestPiece(a, b, c);
     out << "Numbers a = " << a << ", b = " << b << ", c = " << c << "; operators "
-        << OperatorText(request.m_bAdd, request.m_bSubtract, request.m_bMultiply, request.m_bDivide)
-        << "; " << SignText(request.m_nSignMode) << " numbers.\n";
-    if (!IsPlayableSetup(request.m_bAdd, request.m_bSubtract, request.m_bMultiply,
-                         request.m_bDivide, request.m_nSignMode)) {
+        << request.m_operators.Text() << "; " << SignText(request.m_nSignMode) << " numbers.\n";
+    if (BrokenSetupRule(request.m_operators, request.m_nSignMode) != ESetupRule::Valid) {
         out << "(A game cannot be set up with these operators and signs.)\n";
     }
     char line[128];
@@ -128,8 +126,8 @@ int CSolverCommand::Run(const std::vector<std::string>& args, std::ostream& out,
                   "Result");
     out << line;
     for (int k = 1; k <= kCases; ++k) {
-        const int result = board.CaseResult(k);
-        const std::string shown = result == kNoResult ? "none" : std::to_string(result);
+        const std::optional<int> result = board.CaseResult(k);
+        const std::string shown = result ? std::to_string(*result) : "none";
         std::snprintf(line, sizeof line, "%4d  %-13s  %-26s  %s\n", k,
                       CCaseTable::ShapeText(k).c_str(),
                       CCaseTable::ExpressionText(k, a, b, c).c_str(), shown.c_str());

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "game/COperatorSet.h"
+
 // tallyfold-solve: prints the 104-case table for three numbers under chosen
 // operators and sign mode and, given a board file, the best piece and its case.
 // Kept apart from main() so tests can run it on strings.
@@ -17,7 +19,7 @@ public:
 private:
     struct CRequest {
         int m_nNumbers[3] = {0, 0, 0};
-        bool m_bAdd = false, m_bSubtract = false, m_bMultiply = false, m_bDivide = false;
+        COperatorSet m_operators{false, false, false, false};
         int m_nSignMode = 0;
         std::string m_strBoard;    // empty: no board
         std::vector<int> m_taken;  // cells to mark taken before the search

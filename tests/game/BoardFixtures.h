@@ -1,12 +1,10 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "game/CBoard.h"
-#include "platform/IRandom.h"
 
 // Boards written the way board files write them: "value ,0" per cell.
 inline std::vector<std::string> LinesOf(const std::array<int, kCells>& values) {
@@ -35,22 +33,14 @@ inline void TakeAndRefresh(CBoard& board, const std::vector<int>& indexes) {
 
 inline std::vector<int> RankedIndexes(const CBoard& board) {
     std::vector<int> ranked;
-    for (int i : board.m_ranked) {
+    for (int i : board.Ranked()) {
         if (i != kUnset) ranked.push_back(i);
     }
     return ranked;
 }
 
-// A plain linear congruential source for tests that need many draws.
-class CLcgRandom : public IRandom {
-public:
-    explicit CLcgRandom(std::uint32_t seed) : m_state(seed) {}
-    int Next() override { return static_cast<int>((Step() >> 16) & 0x7FFF); }
-    int Below(int range) {
-        return static_cast<int>((Step() >> 8) % static_cast<std::uint32_t>(range));
-    }
-
-private:
-    std::uint32_t Step() { return m_state = m_state * 1103515245u + 12345u; }
-    std::uint32_t m_state;
-};
+// "AS" -> addition and subtraction.
+inline COperatorSet OperatorsOf(const std::string& letters) {
+    auto has = [&](char letter) { return letters.find(letter) != std::string::npos; };
+    return {has('A'), has('S'), has('M'), has('D')};
+}

@@ -3,23 +3,21 @@
 #include <set>
 #include <string>
 
-#include "game/GameNames.h"
+#include "BoardFixtures.h"
+#include "game/CGameOptions.h"
+#include "game/SetupRules.h"
 
 namespace {
 
-TEST(GameNames, BoardKeyListsOperatorLettersInOrderThenTheSignLetter) {
-    EXPECT_EQ(BoardKey(true, false, true, false, kSignPositive), "AM.P");
-    EXPECT_EQ(BoardKey(false, true, false, true, kSignNegative), "SD.N");
-    EXPECT_EQ(BoardKey(true, true, true, true, kSignBoth), "ASMD.A");
-}
-
-TEST(GameNames, GameTitleNamesPiecesOperatorsAndSigns) {
-    EXPECT_EQ(GameTitle(10, true, false, true, false, kSignPositive),
+TEST(GameNames, BoardKeyAndTitleListTheOperatorsInOrderThenTheSigns) {
+    EXPECT_EQ(CGameOptions().BoardKey(), "ASMD.A");
+    EXPECT_EQ(BoardKey(OperatorsOf("SD"), kSignNegative), "SD.N");
+    EXPECT_EQ(GameTitle(10, OperatorsOf("AM"), kSignPositive),
               "A 10 piece game with +* operators and only positive numbers allowed.");
-    EXPECT_EQ(GameTitle(32, true, true, true, true, kSignBoth),
+    EXPECT_EQ(GameTitle(32, OperatorsOf("MSDA"), kSignBoth),
               "A 32 piece game with +-*/ operators and both positive and negative numbers "
               "allowed.");
-    EXPECT_EQ(GameTitle(16, false, true, false, false, kSignNegative),
+    EXPECT_EQ(GameTitle(16, OperatorsOf("S"), kSignNegative),
               "A 16 piece game with - operators and only negative numbers allowed.");
 }
 
@@ -28,24 +26,49 @@ TEST(GameNames, FortyFiveDistinctKeysParseBackAndTheSetupRulesLeaveTwentyEightPl
     EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()).size(), 45u);
     std::set<std::string> playable;
     for (const std::string& key : keys) {
-        bool add = false, subtract = false, multiply = false, divide = false;
+        COperatorSet ops;
         int sign = -1;
-        ASSERT_TRUE(ParseBoardKey(key, add, subtract, multiply, divide, sign)) << key;
-        EXPECT_EQ(BoardKey(add, subtract, multiply, divide, sign), key);
-        if (IsPlayableSetup(add, subtract, multiply, divide, sign)) playable.insert(key);
+        ASSERT_TRUE(ParseBoardKey(key, ops, sign)) << key;
+        EXPECT_EQ(BoardKey(ops, sign), key);
+        if (BrokenSetupRule(ops, sign) == ESetupRule::Valid) playable.insert(key);
     }
-    // Without subtraction only positive numbers and never division alone;
-    // subtraction alone or with division never positive only.
     std::set<std::string> expected = {"A.P",   "M.P", "AM.P", "AD.P", "MD.P",
                                       "AMD.P", "S.N", "S.A",  "SD.N", "SD.A"};
     for (const char* ops : {"AS", "SM", "ASM", "ASD", "SMD", "ASMD"}) {
         for (const char* sign : {".P", ".N", ".A"}) expected.insert(std::string(ops) + sign);
     }
     EXPECT_EQ(playable, expected);
-    bool a, s, m, d;
+    COperatorSet ops;
     int sign;
-    EXPECT_FALSE(ParseBoardKey("SA.P", a, s, m, d, sign));
-    EXPECT_FALSE(ParseBoardKey(".P", a, s, m, d, sign));
+    EXPECT_FALSE(ParseBoardKey("SA.P", ops, sign));
+    EXPECT_FALSE(ParseBoardKey(".P", ops, sign));
 }
+
+struct Setup {
+    const char* ops;
+    int sign;  // -1: no sign chosen
+    ESetupRule rule;
+    const char* message;
+};
+
+class SetupRule : public testing::TestWithParam<Setup> {};
+
+// Which rule is reported when several are broken, and its message.
+TEST_P(SetupRule, IsTheFirstRuleBrokenInTheDialogsOrder) {
+    const ESetupRule rule = BrokenSetupRule(OperatorsOf(GetParam().ops), GetParam().sign);
+    EXPECT_EQ(rule, GetParam().rule) << GetParam().ops << " " << GetParam().sign;
+    EXPECT_STREQ(SetupRuleMessage(rule), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, SetupRule,
+    testing::Values(Setup{"", -1, ESetupRule::NoOperation, "You must select an operation."},
+                    Setup{"D", kSignBoth, ESetupRule::OnlyDivision,
+                          "You can't play a game with only division."},
+                    Setup{"AMD", -1, ESetupRule::MustBePositive,
+                          "Using these operators, you must play\nwith positive numbers only."},
+                    Setup{"SD", kSignPositive, ESetupRule::CannotBePositive,
+                          "Using these operators, you can't play\nwith only positive numbers."},
+                    Setup{"S", -1, ESetupRule::Valid, ""}));
 
 }  // namespace

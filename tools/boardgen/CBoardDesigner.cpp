@@ -7,18 +7,9 @@
 
 #include "game/GameConstants.h"
 #include "game/GameNames.h"
+#include "game/SetupRules.h"
 
 namespace {
-
-std::string UnplayableReason(bool bAdd, bool bSubtract, bool bMultiply, bool bDivide,
-                             int nSignMode) {
-    if (bDivide && !bAdd && !bSubtract && !bMultiply) return "division alone is not allowed";
-    if (!bSubtract) return "without subtraction only positive numbers are allowed";
-    if (nSignMode == kSignPositive && !bAdd && !bMultiply) {
-        return "subtraction alone or with division cannot be positive-only";
-    }
-    return "";
-}
 
 bool HasSign(const std::vector<int>& values, bool bNegative) {
     return std::any_of(values.begin(), values.end(), [&](int v) { return (v < 0) == bNegative; });
@@ -44,6 +35,20 @@ bool HasEqualNeighbour(const std::vector<int>& values, int index) {
 
 }  // namespace
 
+bool CBoardDesigner::IsPlayable(const std::string& key, std::string* pReason) {
+    COperatorSet ops;
+    int sign = kSignBoth;
+    if (!ParseBoardKey(key, ops, sign)) return false;
+    const ESetupRule rule = BrokenSetupRule(ops, sign);
+    if (rule != ESetupRule::Valid && pReason) {
+        // The setup dialog's own message, on one line.
+        std::string reason = SetupRuleMessage(rule);
+        std::replace(reason.begin(), reason.end(), '\n', ' ');
+        *pReason = reason;
+    }
+    return rule == ESetupRule::Valid;
+}
+
 std::string CBoardDesigner::Line(int nValue) {
     return std::to_string(nValue) + " ,0";
 }
@@ -51,14 +56,12 @@ std::string CBoardDesigner::Line(int nValue) {
 CBoardDesign CBoardDesigner::Design(const std::string& key) {
     CBoardDesign design;
     design.m_strKey = key;
-    bool add = false, subtract = false, multiply = false, divide = false;
+    COperatorSet ops;
     int sign = kSignBoth;
-    if (!ParseBoardKey(key, add, subtract, multiply, divide, sign)) return design;
-    design.m_bPlayable = IsPlayableSetup(add, subtract, multiply, divide, sign);
-    if (!design.m_bPlayable)
-        design.m_strNote = UnplayableReason(add, subtract, multiply, divide, sign);
+    if (!ParseBoardKey(key, ops, sign)) return design;
+    design.m_bPlayable = IsPlayable(key, &design.m_strNote);
 
-    const CDealOdds odds({add, subtract, multiply, divide, sign == kSignPositive});
+    const CDealOdds odds(ops, sign == kSignPositive);
     std::vector<int> candidates;
     for (int v : odds.ReachableValues()) {
         if (sign == kSignBoth || (v < 0) == (sign == kSignNegative)) candidates.push_back(v);
@@ -71,7 +74,7 @@ CBoardDesign CBoardDesigner::Design(const std::string& key) {
     } else {
         // No deal reaches numbers of this sign: keep the file in the board's
         // sign convention by mirroring the positive board of the same operators.
-        const std::string positive = BoardKey(add, subtract, multiply, divide, kSignPositive);
+        const std::string positive = BoardKey(ops, kSignPositive);
         design.m_values = MirrorSigns(Design(positive).m_values, sign);
         design.m_strNote += "; no deal reaches its signs, values mirrored from " + positive;
     }

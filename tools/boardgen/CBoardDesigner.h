@@ -23,6 +23,9 @@ struct CBoardDesign {
 class CBoardDesigner {
 public:
     static CBoardDesign Design(const std::string& key);
+    // Whether the setup rules let a game use the board's operators and sign;
+    // when not and pReason is given, it gets the reason.
+    static bool IsPlayable(const std::string& key, std::string* pReason = nullptr);
     // "12 ,0": the caption, a filler blank, the comma, the unused second number.
     static std::string Line(int nValue);
 

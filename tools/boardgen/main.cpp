@@ -84,23 +84,29 @@ int main(int argc, char* argv[]) {
     int short_of = 0;
     std::string unplayable;
     for (const std::string& key : AllBoardKeys()) {
-        CBoardDesign design = CBoardDesigner::Design(key);
         const std::string path = directory + "/" + key;
+        CBoardDesign design;
         if (bCheck) {
+            // Reads and measures the file there; designs and writes nothing.
+            design.m_strKey = key;
+            design.m_bPlayable = CBoardDesigner::IsPlayable(key, &design.m_strNote);
             if (!ReadValues(path, design.m_values)) {
                 std::fprintf(stderr, "cannot read %s\n", path.c_str());
                 ++failures;
                 continue;
             }
-            bool a, s, m, dv;
-            int sign;
-            ParseBoardKey(key, a, s, m, dv, sign);
-            design.m_figures = CBoardFigures::Measure(
-                CDealOdds({a, s, m, dv, sign == kSignPositive}), design.m_values);
-        } else if (!Write(path, design.m_values)) {
-            std::fprintf(stderr, "cannot write %s\n", path.c_str());
-            ++failures;
-            continue;
+            COperatorSet ops;
+            int sign = kSignBoth;
+            ParseBoardKey(key, ops, sign);
+            design.m_figures =
+                CBoardFigures::Measure(CDealOdds(ops, sign == kSignPositive), design.m_values);
+        } else {
+            design = CBoardDesigner::Design(key);
+            if (!Write(path, design.m_values)) {
+                std::fprintf(stderr, "cannot write %s\n", path.c_str());
+                ++failures;
+                continue;
+            }
         }
         Print(design);
         if (design.m_bPlayable) {
@@ -112,9 +118,9 @@ int main(int argc, char* argv[]) {
     }
     std::printf(
         "\n%d playable boards, %d short of the thresholds (full board >= %.0f%%, "
-        "hardest three >= %.0f%%).\nUnplayable by the setup rules, written all the "
-        "same:%s\n",
+        "hardest three >= %.0f%%).\nUnplayable by the setup rules, %s all the same:%s\n",
         playable, short_of, 100 * CBoardFigures::kFullBoardTarget,
-        100 * CBoardFigures::kHardestThreeTarget, unplayable.c_str());
+        100 * CBoardFigures::kHardestThreeTarget, bCheck ? "checked" : "written",
+        unplayable.c_str());
     return failures == 0 && short_of == 0 ? 0 : 1;
 }
