@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QMediaDevices>
 
+#include "platform/CSyncCue.h"
 #include "platform/CWaveFile.h"
 #include "platform/WinPath.h"
 
@@ -122,7 +123,7 @@ void CSoundPlayer::WaitUntilPlayed(int durationMs) {
 
     QEventLoop* outer = m_pWait;
     m_pWait = &loop;
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    CSyncCue::Wait(loop);
     m_pWait = outer;
     if (m_nCue == cue) Stop();
 }

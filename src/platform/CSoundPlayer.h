@@ -16,10 +16,10 @@ class QEventLoop;
 
 // Plays wave files on the default audio output (or a given one).
 //
-// A synchronous cue waits in a local event loop that takes no user input, so
-// the window still repaints but does not react; timers keep firing, so code
-// that must not run twice guards itself. A new cue, synchronous or not, ends
-// the one still playing, also one that a synchronous call is waiting for.
+// A synchronous cue waits in CSyncCue::Wait: the window still repaints but
+// does not react, and the game's timers (CCueTimer) hold their ticks until the
+// cue has ended. A new cue, synchronous or not, ends the one still playing,
+// also one that a synchronous call is waiting for.
 // A missing or damaged file, a machine without audio output or an output that
 // fails plays nothing, reports nothing, and returns at once; a synchronous
 // wait never lasts much longer than the file itself.

@@ -1,0 +1,102 @@
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QtTest>
+
+#include "platform/CCueTimer.h"
+#include "platform/CSyncCue.h"
+
+namespace {
+
+// Waits as a synchronous cue of this length does, or as a modal dialog open
+// that long would (a nested loop that is no cue).
+void Wait(int ms, bool cue = true) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    if (cue) {
+        CSyncCue::Wait(loop);
+    } else {
+        loop.exec();
+    }
+}
+
+// The ticks of a timer, each with when it came and whether a cue was playing.
+struct STicks {
+    QElapsedTimer clock;
+    QList<qint64> at;
+    int duringCue = 0;
+    void Tick() {
+        at << clock.elapsed();
+        if (CSyncCue::IsPlaying()) ++duringCue;
+    }
+    int Between(qint64 from, qint64 to) const {
+        return int(
+            std::count_if(at.begin(), at.end(), [&](qint64 t) { return t >= from && t < to; }));
+    }
+};
+
+}  // namespace
+
+class TestCueTimer : public QObject {
+    Q_OBJECT
+private slots:
+    // The first tick, at 100 ms, starts a wait to 350 ms: the ticks due at 200
+    // and 300 ms fall in it, the next regular one is due at 400 ms.
+    void ticksDueDuringACueComeAfterItAsOne() {
+        for (bool cue : {true, false}) {
+            STicks ticks;
+            qint64 start = 0;
+            qint64 end = 0;
+            CCueTimer timer(100, [&] {
+                ticks.Tick();
+                if (ticks.at.size() > 1) return;
+                QTimer::singleShot(0, [&] {
+                    start = ticks.clock.elapsed();
+                    Wait(250, cue);
+                    end = ticks.clock.elapsed();
+                });
+            });
+            ticks.clock.start();
+            timer.Start();
+            QVERIFY(timer.IsActive());
+            QTest::qWait(470);
+            QCOMPARE(ticks.duringCue, 0);
+            // A modal dialog's loop is no cue: ticks go on in it.
+            QCOMPARE(ticks.Between(start + 1, end), cue ? 0 : 2);
+            QCOMPARE(ticks.Between(end, end + 30), cue ? 1 : 0);
+            QCOMPARE(ticks.Between(end, ticks.clock.elapsed()), cue ? 2 : 1);
+        }
+    }
+
+    // A handler that plays two cues in a row gets no tick between them, nor
+    // during the second; one tick follows once it has returned.
+    void aHandlerPlayingCuesInARowIsNotTickedBetweenThem() {
+        QStringList log;
+        bool first = true;
+        CCueTimer timer(50, [&] {
+            log << (CSyncCue::IsPlaying() ? "tick during a cue" : "tick");
+            if (!std::exchange(first, false)) return;
+            Wait(120);
+            log << "between";
+            Wait(120);
+            log << "returned";
+        });
+        timer.Start();
+        QTRY_VERIFY_WITH_TIMEOUT(log.size() >= 5, 5000);
+        timer.Stop();
+        QCOMPARE(log.mid(0, 5), (QStringList{"tick", "between", "returned", "tick", "tick"}));
+    }
+
+    void stoppingDuringACueDropsTheHeldTick() {
+        int count = 0;
+        CCueTimer timer(30, [&count] { ++count; });
+        timer.Start();
+        QTimer::singleShot(100, [&timer] { timer.Stop(); });
+        Wait(150);
+        QTest::qWait(100);
+        QCOMPARE(count, 0);
+        QVERIFY(!timer.IsActive());
+    }
+};
+
+QTEST_MAIN(TestCueTimer)
+#include "tst_CueTimer.moc"
