@@ -1,11 +1,15 @@
 #include "play/CMessageDlg.h"
 
+#include <QApplication>
 #include <QLabel>
 
 #include "platform/CDialogBuilder.h"
 #include "platform/CModal.h"
 
-CMessageDlg::CMessageDlg(QWidget* parent) : QDialog(parent) {
+// Without a parent the window that is active owns it, as the main window does
+// in play: the message stays above it and goes with it.
+CMessageDlg::CMessageDlg(QWidget* parent)
+    : QDialog(parent ? parent : QApplication::activeWindow()) {
     CDialogBuilder(kTemplate).Build(*this);
     if (auto* text = CDialogBuilder::ControlAs<QLabel>(*this, kTextId)) {
         // The text keeps to the two lines the template gives it; more is cut off.

@@ -24,7 +24,7 @@ QImage Load(int nId) {
 
 }  // namespace
 
-const QImage& CBitmaps::Get(int nId) {
+QImage CBitmaps::Get(int nId) {
     static QHash<int, QImage> cache;
     auto found = cache.find(nId);
     if (found == cache.end()) found = cache.insert(nId, Load(nId));

@@ -18,8 +18,9 @@ public:
     };
 
     // The bitmap, or a null image (with a warning naming it) when the program
-    // has no such bitmap.
-    static const QImage& Get(int nId);
+    // has no such bitmap. A copy: images share their pixels, so it costs little,
+    // and it stays valid whatever is read later.
+    static QImage Get(int nId);
     // The glyph of an operator character, or 0 when the character has none.
     static int GlyphFor(char chOperator);
 };

@@ -19,6 +19,7 @@ bool CDibStatic::LoadPicture(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) return false;
 
     m_hDib.reset();
+    m_image = QImage();
     m_bPaintErrorShown = false;
     if (file.size() <= kMaxFileBytes) {
         const QByteArray bytes = file.readAll();
@@ -41,6 +42,7 @@ bool CDibStatic::LoadPicture(const QString& path) {
         m_pPalette.reset();
         CModal::AppMessage(QStringLiteral("Error creating palette from DIB."));
     }
+    if (m_hDib && m_pPalette) m_image = PictureToImage(*m_hDib);
     update();
     return true;
 }
@@ -49,7 +51,7 @@ void CDibStatic::paintEvent(QPaintEvent* /*event*/) {
     if (!m_hDib || !m_pPalette) return;
     const QRect picture(0, 0, PictureWidth(*m_hDib), std::abs(PictureHeight(*m_hDib)));
     QPainter painter(this);
-    if (DrawPicture(painter, picture, m_hDib.get(), picture, m_pPalette.get()) == 0) {
+    if (DrawPicture(painter, picture, m_image, picture) == 0) {
         ReportPaintError();
     }
 }

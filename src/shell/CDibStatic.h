@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -36,5 +37,6 @@ private:
 
     std::unique_ptr<CPictureBlock> m_hDib;
     std::unique_ptr<CPicturePalette> m_pPalette;
+    QImage m_image;  // m_hDib decoded once per load; painted while there is a palette
     bool m_bPaintErrorShown = false;
 };

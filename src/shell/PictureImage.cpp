@@ -18,8 +18,10 @@ QImage PictureToImage(const CPictureBlock& block) {
 
 int DrawPicture(QPainter& painter, const QRect& dest, const CPictureBlock* block, const QRect& src,
                 const CPicturePalette* /*palette*/) {
-    if (!block) return 0;
-    const QImage image = PictureToImage(*block);
+    return block ? DrawPicture(painter, dest, PictureToImage(*block), src) : 0;
+}
+
+int DrawPicture(QPainter& painter, const QRect& dest, const QImage& image, const QRect& src) {
     if (image.isNull()) return 0;
     if (dest.size() == src.size()) {
         painter.drawImage(dest.topLeft(), image, src);

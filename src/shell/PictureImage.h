@@ -17,3 +17,6 @@ QImage PictureToImage(const CPictureBlock& block);
 // nothing from it.
 int DrawPicture(QPainter& painter, const QRect& dest, const CPictureBlock* block, const QRect& src,
                 const CPicturePalette* palette = nullptr);
+// The same for a picture already decoded with PictureToImage, so that a
+// control that paints often decodes once per picture.
+int DrawPicture(QPainter& painter, const QRect& dest, const QImage& image, const QRect& src);
