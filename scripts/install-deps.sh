@@ -3,11 +3,14 @@
 # and is not there yet. Safe to run again: it only installs what is missing.
 set -euo pipefail
 
+# qt6-base-private-dev: the board test queues mouse input as the window system
+# does. pulseaudio: a silent sound server, so that the sound tests play for real.
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev
+    qt6-base-dev qt6-base-private-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
+    pulseaudio pulseaudio-utils
 )
 
 missing=()

@@ -25,10 +25,8 @@ CGameBoard::CGameBoard(ISound& sound, QWidget* parent)
     : QWidget(parent),
       m_brEnabled(CAppPalette::Brush(CAppPalette::LightYellow)),
       m_brDisabled(QColor(255, 0, 0)),
-      m_sound(sound) {
-    m_timer.setInterval(kBlinkMs);
-    connect(&m_timer, &QTimer::timeout, this, &CGameBoard::OnTimer);
-}
+      m_sound(sound),
+      m_timer(kBlinkMs, [this] { OnTimer(); }) {}
 
 CGameBoard::~CGameBoard() {
     ClearHighlights();
@@ -80,7 +78,7 @@ void CGameBoard::DestroyCells() {
 }
 
 void CGameBoard::CreateCell(int nIndex) {
-    auto* piece = new CGamePiece(CGamePiece::kFirstId + nIndex, m_board.m_pieces[nIndex],
+    auto* piece = new CGamePiece(CGamePiece::kFirstId + nIndex, m_board.Piece(nIndex),
                                  &m_brEnabled, &m_brDisabled, this);
     piece->setGeometry(CellRect(nIndex));
     connect(piece, &CGamePiece::clicked, this, [this, nIndex] { OnPieceClicked(nIndex); });
@@ -157,12 +155,12 @@ void CGameBoard::OnPieceClicked(int nIndex) {
     if (m_bTaking) return;
     if (!m_bHighlight || !m_pOwner || !Piece(nIndex)) return Refuse();
     const CPiece& model = m_board.Piece(nIndex);
-    const bool computersTurn = m_pOwner->IsOnePlayer() && m_board.m_nCurrentPlayer == 1;
+    const bool computersTurn = m_pOwner->IsOnePlayer() && m_board.CurrentPlayer() == 1;
     if (model.m_nValue != m_pOwner->Result() ||
         (computersTurn && nIndex != m_pOwner->BestPiece())) {
         return Refuse();
     }
-    const int player = m_board.m_nCurrentPlayer;
+    const int player = m_board.CurrentPlayer();
     // Points as counted by the last refresh, before this take changes anything.
     const int points = m_board.TakePiece(nIndex, player + 1);
     if (points == 0) return Refuse();
@@ -185,7 +183,7 @@ bool CGameBoard::IsSoundOn() const {
 }
 
 void CGameBoard::StartBlinking() {
-    m_timer.start();
+    m_timer.Start();
 }
 
 void CGameBoard::OnTimer() {

@@ -2,11 +2,11 @@
 
 #include <QBrush>
 #include <QList>
-#include <QTimer>
 #include <QWidget>
 #include <array>
 
 #include "game/CBoard.h"
+#include "platform/CCueTimer.h"
 
 class CGamePiece;
 class CTile;
@@ -57,7 +57,8 @@ public:
     // otherwise plays "data\no.wav".
     void OnPieceClicked(int nIndex);
 
-    // Starts the blink timer; OnTimer is one tick of it.
+    // Starts the blink timer; OnTimer is one tick of it. Ticks wait while a
+    // synchronous cue plays, so nothing blinks during a take's sounds.
     void StartBlinking();
     void OnTimer();
 
@@ -83,6 +84,9 @@ private:
     IGameBoardOwner* m_pOwner = nullptr;
     std::array<std::array<CGamePiece*, kColumns>, kRows> m_pieces{};
     std::array<std::array<CTile*, kColumns>, kRows> m_markers{};
-    QTimer m_timer;
-    bool m_bTaking = false;  // a take is playing its sounds: clicks meanwhile are dropped
+    CCueTimer m_timer;
+    // A take is playing its sounds. Mouse and keys wait until they are over, but
+    // a click that is not user input (an animated click, as assistive tools
+    // press buttons) fires from a timer meanwhile; it is dropped.
+    bool m_bTaking = false;
 };

@@ -1,28 +1,44 @@
+#include <qpa/qwindowsysteminterface.h>
+
 #include <QtTest>
 #include <functional>
 #include <memory>
 
-#include "BoardTestSupport.h"
+#include "platform/CSyncCue.h"
 #include "platform/ISound.h"
 #include "shell/CBitmaps.h"
 #include "shell/CGameBoard.h"
 #include "shell/CGamePiece.h"
 #include "shell/CSystemColors.h"
 #include "shell/CTile.h"
+#include "shell/IGameBoardOwner.h"
 #include "support/CScriptedRandom.h"
 
 namespace {
 
 using Takes = std::vector<std::pair<int, int>>;
-const QColor kGrey(128, 128, 128);
-const QColor kRed(255, 0, 0);
+const QColor kGrey(128, 128, 128), kRed(255, 0, 0), kFace = CSystemColors::ButtonFace();
 
-// Each cue as "file mode", followed by the bitmaps the watched tiles show at
-// the moment it starts (0 while hidden), so that the order of flashes and
-// sounds can be read. m_during runs in the middle of the first synchronous
-// cue, as a click could arrive while a sound holds the thread.
-class CBoardSound : public ISound {
-public:
+// The main window as the board sees it, with the takes it is told of as (player, points).
+struct COwner : IGameBoardOwner {
+    bool IsSoundOn() const override { return m_bSound; }
+    int Result() const override { return m_nResult; }
+    bool IsOnePlayer() const override { return m_bOnePlayer; }
+    int BestPiece() const override { return m_nBestPiece; }
+    void OnPieceTaken(int nPlayer, int nPoints) override {
+        m_takes.push_back({nPlayer, nPoints});
+        if (m_onTake) m_onTake();
+    }
+    bool m_bSound = true, m_bOnePlayer = false;
+    int m_nResult = 4, m_nBestPiece = 14;
+    Takes m_takes;
+    std::function<void()> m_onTake;
+};
+
+// Each cue as "file mode" and the bitmap each watched tile shows as it starts
+// (0 while hidden). A synchronous cue waits m_nWaitMs as a real one does;
+// m_during runs as the first one starts.
+struct CBoardSound : ISound {
     void Play(const std::string& file, ESoundMode mode) override {
         QString event =
             QString::fromStdString(file) + (mode == ESoundMode::Sync ? " sync" : " async");
@@ -31,212 +47,220 @@ public:
             event += QString(" %1").arg(tile->isVisibleTo(m_board) ? tile->Bitmap() : 0);
         }
         m_events << event;
-        if (mode == ESoundMode::Sync && m_during) std::exchange(m_during, nullptr)();
+        if (mode == ESoundMode::Async || !m_nWaitMs) return;
+        if (m_during) std::exchange(m_during, nullptr)();
+        QEventLoop loop;
+        QTimer::singleShot(m_nWaitMs, &loop, &QEventLoop::quit);
+        CSyncCue::Wait(loop);
     }
-
     const CGameBoard* m_board = nullptr;
     std::vector<int> m_watched;
     std::function<void()> m_during;
+    int m_nWaitMs = 0;
     QStringList m_events;
+};
+
+// A click queued as the window system queues one.
+void PostClick(QWidget* widget) {
+    const QPoint global = widget->mapToGlobal(widget->rect().center());
+    QWindow* window = widget->window()->windowHandle();
+    const QPointF local = window->mapFromGlobal(global);
+    using Input = QWindowSystemInterface;
+    Input::handleMouseEvent<Input::AsynchronousDelivery>(window, local, global, Qt::LeftButton,
+                                                         Qt::LeftButton, QEvent::MouseButtonPress);
+    Input::handleMouseEvent<Input::AsynchronousDelivery>(
+        window, local, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
+}
+
+struct SClick {
+    bool blinking, onePlayer;  // blinking: the pieces of value 4
+    int player, clicked;
+    bool sound;
+    int takenBy;  // 0: refused
 };
 
 }  // namespace
 
+Q_DECLARE_METATYPE(SClick)
+
+// Cell i of "TEN.A" holds the value i % 10; "GAPS.A" lacks cells 5 and 34.
+// The result is 4 and the computer's piece 14 unless a test says otherwise.
 class GameBoardTest : public QObject {
     Q_OBJECT
-
-private:
-    std::unique_ptr<CBoardFiles> m_files;
+    QTemporaryDir m_dir;
     CBoardSound m_sound;
-    CBoardOwner m_owner;
+    COwner m_owner;
     std::unique_ptr<CGameBoard> m_board;
 
     void Click(int index) { QTest::mouseClick(m_board->Piece(index), Qt::LeftButton); }
-    void Block(const std::vector<std::pair<int, int>>& cells) {
-        CScriptedRandom random(DrawsFor(cells));
+    void Block(const std::vector<std::pair<int, int>>& cells) {  // (row, column)
+        std::vector<int> draws;
+        for (auto [row, column] : cells) draws.insert(draws.end(), {row * 6554, column * 4681});
+        CScriptedRandom random(draws);
         m_board->BlockRandomCells(int(cells.size()), random);
     }
 
 private slots:
-    void initTestCase() { m_files = std::make_unique<CBoardFiles>(); }
-    void cleanupTestCase() { m_files.reset(); }
+    void initTestCase() {
+        QDir(m_dir.path()).mkdir("data");
+        QDir::setCurrent(m_dir.path());
+        QStringList lines;
+        for (int i = 0; i < 35; ++i) lines << QString("%1 ,%2").arg(i % 10).arg(i);
+        for (const char* name : {"TEN.A", "GAPS.A"}) {
+            QFile file(QString("data/") + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(lines.join('\n').toLatin1());
+            lines[5] = "no comma here";
+            lines.removeLast();
+        }
+    }
     void init() {
-        m_sound.m_events.clear();
-        m_sound.m_watched.clear();
-        m_owner = CBoardOwner();
+        m_sound = CBoardSound();
+        m_owner = COwner();
         m_board = std::make_unique<CGameBoard>(m_sound);
         m_sound.m_board = m_board.get();
         m_board->SetOwner(&m_owner);
         QVERIFY(m_board->LoadBoard("TEN.A"));
+        m_board->resize(m_board->sizeHint());
         m_board->show();
     }
     void cleanup() { m_board.reset(); }
 
-    void cellsSitOnTheGridWithPieceAndTileInTheSamePlace() {
-        for (auto [index, cell] : {std::pair(0, QRect(1, 1, 89, 54)),
-                                   {8, QRect(90, 55, 89, 54)},
-                                   {34, QRect(535, 217, 89, 54)}}) {
-            const CGamePiece* piece = m_board->Piece(index);
-            QCOMPARE(piece->geometry(), cell);
-            QCOMPARE(m_board->Tile(index)->geometry(), cell);
-            QCOMPARE(piece->m_nId, 3000 + index);
-            QCOMPARE(piece->text(), QString::number(index % 10));
-            QVERIFY(piece->isVisible());
-            QVERIFY(!m_board->Tile(index)->isVisible());
-            QVERIFY(!m_board->Tile(index)->isEnabled());
+    void clickTakesAPieceOnlyWhenTheMoveAllowsIt_data() {
+        QTest::addColumn<SClick>("c");
+        QTest::newRow("nothing blinks") << SClick{false, false, 0, 4, true, 0};
+        QTest::newRow("nothing blinks, sounds off") << SClick{false, false, 0, 4, false, 0};
+        QTest::newRow("value is not the result") << SClick{true, false, 0, 5, true, 0};
+        QTest::newRow("computer's turn, not its piece") << SClick{true, true, 1, 4, true, 0};
+        QTest::newRow("player one") << SClick{true, true, 0, 4, true, 1};
+        QTest::newRow("player two") << SClick{true, false, 1, 4, true, 2};
+        QTest::newRow("the computer's piece") << SClick{true, true, 1, 14, true, 2};
+    }
+    void clickTakesAPieceOnlyWhenTheMoveAllowsIt() {
+        QFETCH(SClick, c);
+        m_owner.m_bSound = c.sound;
+        m_owner.m_bOnePlayer = c.onePlayer;
+        m_board->Model().SetCurrentPlayer(c.player);
+        if (c.blinking) m_board->HighlightValue(4);
+
+        Click(c.clicked);
+
+        const QString cue = c.takenBy ? "data\\shoop.wav sync" : "data\\no.wav async";
+        QCOMPARE(m_sound.m_events, c.sound ? QStringList{cue} : QStringList{});
+        QCOMPARE(m_board->Model().Piece(c.clicked).m_nTakenBy, c.takenBy);
+        QCOMPARE(m_board->Piece(c.clicked)->isVisible(), c.takenBy == 0);
+        QCOMPARE(m_board->Tile(c.clicked)->isVisible(), c.takenBy != 0);
+        QCOMPARE(m_owner.m_takes, (c.takenBy ? Takes{{c.player, 1}} : Takes{}));
+    }
+
+    void takeFlashesTakenNeighboursOneByOneEachWithAWarbleAndScoresFour() {
+        for (bool sound : {true, false}) {
+            init();
+            // The top-left piece's neighbours right, down and down-right are blocked.
+            Block({{0, 1}, {1, 0}, {1, 1}});
+            m_sound.m_watched = {0, 1, 7, 8};
+            m_owner.m_bSound = sound;
+            m_owner.m_nResult = 0;
+            m_board->HighlightValue(0);
+            Click(0);
+            const QStringList heard{
+                "data\\shoop.wav sync 135 133 133 133", "data\\warble.wav sync 135 134 133 133",
+                "data\\warble.wav sync 135 134 134 133", "data\\warble.wav sync 135 134 134 134"};
+            QCOMPARE(m_sound.m_events, sound ? heard : QStringList{});
+            for (int i : {1, 7, 8})
+                QCOMPARE(m_board->Tile(i)->Bitmap(), int(CBitmaps::TileCounted));
+            QCOMPARE(m_owner.m_takes, (Takes{{0, 4}}));
         }
     }
 
-    void missingFileKeepsTheOldBoardAndCellsAFileLacksStayEmpty() {
+    // Mouse input waits while a synchronous cue plays: a click on another
+    // blinking piece during a take comes once the move has ended, and is
+    // refused. A click that is not user input fires during the take: dropped.
+    void clickDuringATakeNeverTakesASecondPiece_data() {
+        QTest::addColumn<bool>("mouse");
+        QTest::newRow("mouse click: after the take") << true;
+        QTest::newRow("animated click: dropped") << false;
+    }
+    void clickDuringATakeNeverTakesASecondPiece() {
+        QFETCH(bool, mouse);
+        m_owner.m_onTake = [this] {  // as the main window ends the move
+            m_sound.m_events << "move ended";
+            m_board->ClearHighlights();
+        };
+        m_board->HighlightValue(4);
+        CGamePiece* other = m_board->Piece(24);
+        m_sound.m_nWaitMs = 300;
+        m_sound.m_during = [other, mouse] { mouse ? PostClick(other) : other->animateClick(); };
+        Click(14);
+        QTest::qWait(200);
+        QStringList events{"data\\shoop.wav sync", "move ended"};
+        if (mouse) events << "data\\no.wav async";
+        QCOMPARE(m_sound.m_events, events);
+        QCOMPARE(m_owner.m_takes, (Takes{{0, 1}}));
+    }
+
+    void loadingKeepsTheBoardWhenTheFileIsMissingAndMayHappenDuringATake() {
         CGamePiece* before = m_board->Piece(0);
         QVERIFY(!m_board->LoadBoard("NONE.A"));
         QCOMPARE(m_board->Piece(0), before);
-        QVERIFY(m_board->LoadBoard("GAPS.A"));
-        QVERIFY(!m_board->Piece(5) && !m_board->Tile(5) && !m_board->Piece(34));
-        QVERIFY(m_board->Piece(4) && m_board->Piece(33));
-        QVERIFY(!m_board->HighlightPiece(5, true));
-        QVERIFY(!m_board->m_bHighlight);
-    }
-
-    void loadingABoardDropsTheHighlightsOfTheOldOne() {
-        m_board->HighlightValue(3);
-        QVERIFY(m_board->LoadBoard("TEN.A"));
-        QVERIFY(!m_board->m_bHighlight);
-        QVERIFY(m_board->m_selectable.isEmpty());
-        m_board->OnTimer();  // would touch the old pieces if they were still listed
-        QCOMPARE(m_board->Piece(3)->FaceColor(), CSystemColors::ButtonFace());
-    }
-
-    // The result is 4 and the computer has chosen cell 14 throughout.
-    void clickTakesAPieceOnlyWhenTheMoveAllowsIt_data() {
-        QTest::addColumn<bool>("blinking");  // the pieces of value 4
-        QTest::addColumn<bool>("onePlayer");
-        QTest::addColumn<int>("player");
-        QTest::addColumn<int>("clicked");
-        QTest::addColumn<bool>("sound");
-        QTest::addColumn<int>("takenBy");  // 0: refused
-        QTest::addColumn<QStringList>("events");
-        const QStringList no{"data\\no.wav async"};
-        const QStringList shoop{"data\\shoop.wav sync"};
-        QTest::newRow("nothing blinks") << false << false << 0 << 4 << true << 0 << no;
-        QTest::newRow("nothing blinks, sounds off")
-            << false << false << 0 << 4 << false << 0 << QStringList{};
-        QTest::newRow("value is not the result") << true << false << 0 << 5 << true << 0 << no;
-        QTest::newRow("computer's turn, not its piece")
-            << true << true << 1 << 4 << true << 0 << no;
-        QTest::newRow("player one") << true << true << 0 << 4 << true << 1 << shoop;
-        QTest::newRow("player two") << true << false << 1 << 4 << true << 2 << shoop;
-        QTest::newRow("the computer's piece") << true << true << 1 << 14 << true << 2 << shoop;
-    }
-    void clickTakesAPieceOnlyWhenTheMoveAllowsIt() {
-        QFETCH(bool, blinking);
-        QFETCH(bool, onePlayer);
-        QFETCH(int, player);
-        QFETCH(int, clicked);
-        QFETCH(bool, sound);
-        QFETCH(int, takenBy);
-        QFETCH(QStringList, events);
-        m_owner.m_bSound = sound;
-        m_owner.m_nResult = 4;
-        m_owner.m_bOnePlayer = onePlayer;
-        m_owner.m_nBestPiece = 14;
-        m_board->Model().m_nCurrentPlayer = player;
-        if (blinking) m_board->HighlightValue(4);
-
-        Click(clicked);
-
-        QCOMPARE(m_sound.m_events, events);
-        QCOMPARE(m_board->Model().Piece(clicked).m_nTakenBy, takenBy);
-        QCOMPARE(m_board->Piece(clicked)->isVisible(), takenBy == 0);
-        QCOMPARE(m_board->Tile(clicked)->isVisible(), takenBy != 0);
-        if (takenBy) QCOMPARE(m_board->Tile(clicked)->Bitmap(), int(CBitmaps::TileTaken));
-        QCOMPARE(m_owner.m_takes, (takenBy ? Takes{{player, 1}} : Takes{}));
-    }
-
-    void takeFlashesTakenNeighboursOneByOneEachWithAWarbleAndScoresFour_data() {
-        QTest::addColumn<bool>("sound");
-        QTest::addColumn<QStringList>("events");
-        QTest::newRow("sounds on") << true
-                                   << QStringList{"data\\shoop.wav sync 135 133 133 133",
-                                                  "data\\warble.wav sync 135 134 133 133",
-                                                  "data\\warble.wav sync 135 134 134 133",
-                                                  "data\\warble.wav sync 135 134 134 134"};
-        QTest::newRow("sounds off") << false << QStringList{};
-    }
-    void takeFlashesTakenNeighboursOneByOneEachWithAWarbleAndScoresFour() {
-        QFETCH(bool, sound);
-        QFETCH(QStringList, events);
-        // The top-left piece's three neighbours, right, down and down-right, are blocked.
-        Block({{0, 1}, {1, 0}, {1, 1}});
-        m_sound.m_watched = {0, 1, 7, 8};
-        m_owner.m_bSound = sound;
-        m_owner.m_nResult = 0;
-        m_board->HighlightValue(0);
-
-        Click(0);
-
-        QCOMPARE(m_sound.m_events, events);
-        for (int index : {1, 7, 8})
-            QCOMPARE(m_board->Tile(index)->Bitmap(), int(CBitmaps::TileCounted));
-        QCOMPARE(m_owner.m_takes, (Takes{{0, 4}}));
-    }
-
-    void clickArrivingWhileATakePlaysItsSoundsIsDropped() {
-        m_owner.m_nResult = 4;
+        // The end of a game loads the next board from inside the click.
+        m_owner.m_onTake = [this] { QVERIFY(m_board->LoadBoard("GAPS.A")); };
         m_board->HighlightValue(4);
-        m_sound.m_during = [this] { m_board->OnPieceClicked(24); };
-
-        Click(14);
-
-        QCOMPARE(m_board->Model().Piece(24).m_nTakenBy, 0);
-        QCOMPARE(m_owner.m_takes.size(), std::size_t(1));
-        QCOMPARE(m_sound.m_events, QStringList{"data\\shoop.wav sync"});  // no refusal
-    }
-
-    void ownerMayLoadTheNextBoardWhileATakeIsReported() {
-        // The end of a game starts the next one from inside the click.
-        m_owner.m_onTake = [this] { m_board->LoadBoard("TEN.A"); };
-        m_owner.m_nResult = 4;
-        m_board->HighlightValue(4);
-
         Click(14);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
-        QCOMPARE(m_owner.m_takes.size(), std::size_t(1));
-        QCOMPARE(m_board->Model().Piece(14).m_nTakenBy, 0);
-        QVERIFY(m_board->Piece(14)->isVisible());
+        QVERIFY(!m_board->m_bHighlight && m_board->m_selectable.isEmpty());
+        QVERIFY(m_board->Piece(14)->isVisible() && m_board->Piece(33));
+        QVERIFY(!m_board->Piece(5) && !m_board->Tile(5) && !m_board->Piece(34));
+        QVERIFY(!m_board->HighlightPiece(5, true));
     }
 
-    void highlightedPieceBlinksEveryTickUntilCleared_data() {
-        QTest::addColumn<bool>("grey");
-        QTest::addColumn<QColor>("color");
-        QTest::newRow("grey: may be taken") << true << kGrey;
-        QTest::newRow("red: pointed out") << false << kRed;
-    }
-    void highlightedPieceBlinksEveryTickUntilCleared() {
-        QFETCH(bool, grey);
-        QFETCH(QColor, color);
-        const QColor face = CSystemColors::ButtonFace();
-        m_board->HighlightValue(2);
-        CGamePiece* piece = m_board->HighlightPiece(12, grey);  // replaces the value's highlights
-        QCOMPARE(piece, m_board->Piece(12));
-        QList<QColor> seen;
-        for (int tick = 0; tick < 3; ++tick) {
+    void highlightedPieceBlinksGreyOrRedEveryTickUntilCleared() {
+        for (int index : {12, 13}) {  // 12 grey, 13 red
+            m_board->HighlightValue(2);
+            CGamePiece* piece = m_board->HighlightPiece(index, index == 12);  // replaces them
+            QList<QColor> seen;
+            for (int tick = 0; tick < 3; ++tick) {
+                m_board->OnTimer();
+                seen << piece->FaceColor() << m_board->Piece(22)->FaceColor();
+            }
+            const QColor on = index == 12 ? kGrey : kRed;
+            QCOMPARE(seen, (QList<QColor>{on, kFace, kFace, kFace, on, kFace}));
+            m_board->ClearHighlights();
             m_board->OnTimer();
-            seen << piece->FaceColor();
+            QCOMPARE(piece->FaceColor(), kFace);
         }
-        QCOMPARE(seen, (QList<QColor>{color, face, color}));
-        QCOMPARE(m_board->Piece(22)->FaceColor(), face);
-        m_board->ClearHighlights();
-        QCOMPARE(piece->FaceColor(), face);
-        m_board->OnTimer();
-        QCOMPARE(piece->FaceColor(), face);
     }
 
-    void piecesOfTheBoardAnswerTheBoardsControlColours() {
-        QCOMPARE(m_board->Piece(0)->ControlBrush()->color(), QColor(255, 255, 128));
-        m_board->Piece(0)->setEnabled(false);
-        QCOMPARE(m_board->Piece(0)->ControlBrush()->color(), QColor(255, 0, 0));
+    // Blocked cells in navy, a piece just taken in lime with its counted
+    // neighbours in green, the pieces of the result blinking grey. With
+    // TALLYFOLD_SCREENSHOT set to a file name the picture is saved there.
+    void midGameBoardAsThePlayerSeesIt() {
+        Block({{0, 1}, {1, 0}, {3, 5}, {4, 6}, {2, 2}});
+        m_owner.m_nResult = 0;
+        m_board->HighlightValue(0);
+        Click(0);
+        m_board->RefreshCounts();
+        m_board->HighlightValue(7);
+        m_board->OnTimer();
+        const QImage shot = m_board->grab().toImage();
+        if (qEnvironmentVariableIsSet("TALLYFOLD_SCREENSHOT"))
+            QVERIFY(shot.save(qEnvironmentVariable("TALLYFOLD_SCREENSHOT"), "PNG"));
+        QCOMPARE(shot.size(), QSize(624, 271));
+        QCOMPARE(m_board->Piece(8)->geometry(), QRect(90, 55, 89, 54));
+        const QList<std::pair<int, QColor>> faces = {{0, QColor(0, 255, 0)},
+                                                     {1, QColor(0, 128, 0)},
+                                                     {7, QColor(0, 128, 0)},
+                                                     {26, QColor(0, 0, 128)},
+                                                     {34, QColor(0, 0, 128)},
+                                                     {16, QColor(0, 0, 128)},
+                                                     {17, kGrey},
+                                                     {27, kGrey},
+                                                     {18, kFace}};
+        for (auto [index, color] : faces)
+            QCOMPARE(shot.pixelColor(CGameBoard::CellRect(index).topLeft() + QPoint(15, 15)).rgb(),
+                     color.rgb());
+        // The tiles' line along the top of a taken cell.
+        QCOMPARE(shot.pixelColor(CGameBoard::CellRect(26).topLeft() + QPoint(20, 0)), kGrey);
     }
 };
 
