@@ -43,12 +43,7 @@ TEST_P(BoardFileOnDisk, HoldsShortCaptionsOfItsSignAndIfPlayableMeetsTheDealOdds
     EXPECT_GE(figures.HardestDeal(), CBoardFigures::kHardestThreeTarget);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllKeys, BoardFileOnDisk, testing::ValuesIn(AllBoardKeys()),
-                         [](const testing::TestParamInfo<std::string>& param) {
-                             std::string name = param.param;
-                             for (char& ch : name) ch = ch == '.' ? '_' : ch;
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(AllKeys, BoardFileOnDisk, testing::ValuesIn(AllBoardKeys()));
 
 TEST(BoardFigures, FindTheThreePiecesThatAreHardestTogether) {
     const CDealOdds odds({true, false, false, false}, true);
