@@ -50,6 +50,11 @@ TEST(Solver, PrintsEveryCaseWithItsShapeNumbersAndResult) {
     EXPECT_EQ(std::count(run.m_strOut.begin(), run.m_strOut.end(), '\n'), 2 + 104);
     EXPECT_THAT(run.m_strOut, testing::Not(HasSubstr("cannot be set up")));
     EXPECT_THAT(Solve({"1", "2", "3", "D", "P"}).m_strOut, HasSubstr("cannot be set up"));
+    // A positive game drops the negative first row 2 - 5.
+    EXPECT_THAT(Solve({"2", "5", "1", "S", "P"}).m_strOut,
+                HasSubstr("   3  (a - b) - c    (2 - 5) - 1                 none\n"));
+    EXPECT_THAT(Solve({"2", "5", "1", "S", "A"}).m_strOut,
+                HasSubstr("   3  (a - b) - c    (2 - 5) - 1                 -4\n"));
     // -1000 is a result, not the absence of one.
     EXPECT_THAT(Solve({"0", "10", "100", "SM", "A"}).m_strOut,
                 HasSubstr("  66  a - (c * b)    0 - (100 * 10)              -1000\n"));
