@@ -125,6 +125,11 @@ void TestGameDlg::aWholeOnePlayerGame() {
     d.Click(d.Operator(1));
     QCOMPARE(d.Text(CGameDlg::IdResult1), QString("7"));
     QCOMPARE(d.Text(CGameDlg::IdResult2), QString("14"));
+    // TALLYFOLD_SCREENSHOT=file.png saves the window as it stands, to look at.
+    if (qEnvironmentVariableIsSet("TALLYFOLD_SCREENSHOT")) {
+        m_dlg->Board().OnTimer();
+        m_dlg->grab().save(qEnvironmentVariable("TALLYFOLD_SCREENSHOT"));
+    }
     m_sound->Clear();
     d.ClickPiece(1);
     QCOMPARE(m_sound->Cues(), (std::vector<Cue>{kShoop, kUp}));
