@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -6,8 +7,9 @@
 #include <climits>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
-#include "players/PlayersTest.h"
+#include "players/CDiskFileSystem.h"
 
 namespace {
 
@@ -32,7 +34,7 @@ protected:
 };
 
 // A fresh folder on disk holding Ann's two-line file, removed afterwards.
-class DiskFileSystem : public PlayersTest {
+class DiskFileSystem : public testing::Test {
 protected:
     DiskFileSystem() {
         std::string pattern = (fs::temp_directory_path() / "tfplayersXXXXXX").string();
@@ -82,30 +84,26 @@ TEST_F(DiskFileSystem, CreatingNeverEmptiesAFileAndReplacingKeepsItsPermissions)
 }
 
 // Tests run as root, whom no permission bit stops: a folder in a file's place does.
-TEST_F(DiskFileSystem, AFileThatIsThereButCannotBeReadIsNeitherMissingNorSavedOver) {
-    std::string bytes;
+TEST_F(DiskFileSystem, TellsAFileThatIsThereButCannotBeReadFromAMissingOne) {
+    std::string bytes = "x";
     EXPECT_EQ(m_disk.ReadAll(m_strDir + "Bob0.ply", bytes), EReadResult::Missing);
+    EXPECT_EQ(m_disk.ReadAll(m_strDir + "Ann0.ply/x", bytes), EReadResult::Missing);
     fs::create_directory(m_strDir + "Eve0.ply");
-    CGamePlayer player(m_clock, Sink(), m_disk);
-    player.m_strFile = "Eve0.ply";
-    EXPECT_FALSE(player.Load(m_strDir));
-    EXPECT_FALSE(player.Save(m_strDir));
-    EXPECT_TRUE(fs::is_directory(m_strDir + "Eve0.ply"));
-    EXPECT_EQ(m_messages.front(), "|Unable to read the player file " + m_strDir + "Eve0.ply!");
+    EXPECT_EQ(m_disk.ReadAll(m_strDir + "Eve0.ply", bytes), EReadResult::Failed);
+    EXPECT_EQ(bytes, "");
 }
 
 // Process 1 always runs; no process id reaches 99999999.
 TEST_F(DiskFileSystem, RemovesOnlyTheTemporariesOfSavesThatNoRunningProcessWillFinish) {
-    const std::pair<std::string, bool> names[] = {
-        {".Ann0.ply.tmp99999999-1", false},
-        {".x.tmp" + std::to_string(::getpid()) + "-2", false},
-        {".data.tmp1-3", true},
-        {".Ann0.ply.tmp", true},
-        {"Ann0.ply.tmp5-1", true},
-        {".x.tmp5-", true}};
-    for (const auto& [name, bKept] : names) std::ofstream(m_strDir + name) << "x";
+    const std::vector<std::string> stale{".Ann0.ply.tmp99999999-1",
+                                         ".x.tmp" + std::to_string(::getpid()) + "-2"};
+    const std::vector<std::string> kept{".data.tmp1-3", ".Ann0.ply.tmp", "Ann0.ply.tmp5-1",
+                                        ".x.tmp5-"};
+    for (const auto& names : {stale, kept})
+        for (const std::string& name : names) std::ofstream(m_strDir + name) << "x";
     m_disk.RemoveStaleTemporaries(m_strDir);
-    for (const auto& [name, bKept] : names) EXPECT_EQ(fs::exists(m_strDir + name), bKept) << name;
+    for (const std::string& name : stale) EXPECT_FALSE(fs::exists(m_strDir + name)) << name;
+    for (const std::string& name : kept) EXPECT_TRUE(fs::exists(m_strDir + name)) << name;
     EXPECT_TRUE(fs::exists(m_strDir + "Ann0.ply"));
 }
 
