@@ -60,16 +60,15 @@ struct CBoardSound : ISound {
     QStringList m_events;
 };
 
-// A click queued as the window system queues one.
-void PostClick(QWidget* widget) {
-    const QPoint global = widget->mapToGlobal(widget->rect().center());
-    QWindow* window = widget->window()->windowHandle();
-    const QPointF local = window->mapFromGlobal(global);
-    using Input = QWindowSystemInterface;
-    Input::handleMouseEvent<Input::AsynchronousDelivery>(window, local, global, Qt::LeftButton,
-                                                         Qt::LeftButton, QEvent::MouseButtonPress);
-    Input::handleMouseEvent<Input::AsynchronousDelivery>(
-        window, local, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
+// A click queued as the window system queues one; the board is the window.
+void PostClick(QWidget* piece) {
+    const QPoint at = piece->geometry().center();
+    for (auto [buttons, type] : {std::pair(Qt::LeftButton, QEvent::MouseButtonPress),
+                                 {Qt::NoButton, QEvent::MouseButtonRelease}}) {
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            piece->window()->windowHandle(), at, piece->window()->mapToGlobal(at), buttons,
+            Qt::LeftButton, type);
+    }
 }
 
 struct SClick {
@@ -229,6 +228,8 @@ private slots:
             m_board->OnTimer();
             QCOMPARE(piece->FaceColor(), kFace);
         }
+        m_board->HighlightValue(11);  // no piece has it
+        QVERIFY(!m_board->m_bHighlight);
     }
 
     // Blocked cells in navy, a piece just taken in lime with its counted
