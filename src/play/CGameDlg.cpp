@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMoveEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -48,11 +49,13 @@ QString Text(const std::string& text) {
 
 }  // namespace
 
-CGameDlg::CGameDlg(CPlayerApp& app, ISound& sound, IRandom& random, QWidget* parent)
+CGameDlg::CGameDlg(CPlayerApp& app, ISound& sound, IRandom& random, IClock& clock,
+                   QWidget* parent)
     : CFixedLayoutDlg(MainWindowBuilder(sound), parent),
       m_app(app),
       m_sound(sound),
       m_random(random),
+      m_clock(clock),
       m_brScores(CAppPalette::Brush(CAppPalette::Green)),
       m_brEquations(CAppPalette::Brush(CAppPalette::LightGreen)),
       m_brButtons(kButtonColour) {
@@ -60,7 +63,6 @@ CGameDlg::CGameDlg(CPlayerApp& app, ISound& sound, IRandom& random, QWidget* par
     m_pBoard->SetOwner(this);
     m_pGame = std::make_unique<CGameState>(m_pBoard->Model(), static_cast<IGameView&>(*this),
                                            random, sound, app);
-    m_pGame->SetSound(app.m_bSound);
     m_pScoreCounter = std::make_unique<CScoreCounter>(sound);
     m_pTimer = std::make_unique<CCueTimer>(kTimerMs, [this] { OnTimer(); });
     ApplyColours();
@@ -122,10 +124,27 @@ QLabel* CGameDlg::Label(int nId) const {
     return CDialogBuilder::ControlAs<QLabel>(*this, nId);
 }
 
+void CGameDlg::SetMenu(QMenuBar* pMenu) {
+    m_pMenu = pMenu;
+    connect(pMenu, &QMenuBar::triggered, this, [this](QAction* action) {
+        if (m_fnCommand && action->data().isValid()) m_fnCommand(action->data().toInt());
+    });
+}
+
 bool CGameDlg::OnInitDialog() {
     CFixedLayoutDlg::OnInitDialog();
     // The cells keep their size whatever the rescaling did to the frame.
     m_pBoard->resize(m_pBoard->sizeHint());
+    if (m_pMenu) {
+        // The menu sits above the client area, as a window's menu does.
+        const int height = m_pMenu->sizeHint().height();
+        for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (child != m_pMenu && !child->isWindow()) child->move(child->pos() + QPoint(0, height));
+        }
+        setFixedSize(width(), this->height() + height);
+        m_pMenu->setGeometry(0, 0, width(), height);
+    }
+    m_pGame->SetSound(m_app.m_bSound);
     m_pTimer->Start();
     m_pBoard->StartBlinking();
     UpdateAnchor();

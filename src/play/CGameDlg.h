@@ -13,6 +13,8 @@
 #include "shell/IGameBoardOwner.h"
 
 class CCueTimer;
+class IClock;
+class QMenuBar;
 class CGameBoard;
 class COperatorButton;
 class CPlayerApp;
@@ -54,7 +56,8 @@ public:
         IdEquationsBox = 1045,
     };
 
-    CGameDlg(CPlayerApp& app, ISound& sound, IRandom& random, QWidget* parent = nullptr);
+    CGameDlg(CPlayerApp& app, ISound& sound, IRandom& random, IClock& clock,
+             QWidget* parent = nullptr);
     ~CGameDlg() override;
 
     // A fresh game: sign letter 'P', 'N' or 'A', 10/16/26/32 pieces, the
@@ -65,6 +68,9 @@ public:
     // Asks (mode 2) or not (mode 1), then closes the records and the window.
     void QuitGame(int nMode);
 
+    // The menu bar above the window's own controls; its items' commands go to m_fnCommand.
+    void SetMenu(QMenuBar* pMenu);
+    std::function<void(int nCommand)> m_fnCommand;
     // The application's commands, set by the application. Without a new-game
     // command a finished game starts again with the same options and players.
     std::function<void(bool bNewPlayers)> m_fnNewGame;
@@ -121,6 +127,8 @@ private:
     CPlayerApp& m_app;
     ISound& m_sound;
     IRandom& m_random;
+    IClock& m_clock;
+    QMenuBar* m_pMenu = nullptr;
     CGameBoard* m_pBoard = nullptr;
     std::array<COperatorButton*, 2> m_pOperator{};
     std::array<QPushButton*, 4> m_pNumber{};

@@ -300,12 +300,15 @@ void CGameState::GameOver() {
         text = m_s.m_strName[1] + " is the winner!";
     }
     m_view.Notify(text, "Game Over");
+    // Until the next game starts the board is finished: nothing to play.
+    m_s.m_bGameStarted = false;
     m_s.m_bGameInProgress = false;
     m_view.NewGame(false);
     m_s.m_bGameInProgress = true;
 }
 
-void CGameState::SaveAndReleaseRecords() {
+void CGameState::AbandonRecords() {
+    EndRecords(false, true, true);
     for (auto& record : m_app.m_pPlayers) {
         if (!record) continue;
         record->Save(m_app.PlayersDir());
@@ -316,8 +319,7 @@ void CGameState::SaveAndReleaseRecords() {
 bool CGameState::QuitGame(int nMode) {
     if (nMode == 2) {
         if (!m_view.Ask("Are you sure you want to quit?", "Confirmation")) return false;
-        EndRecords(false, true, true);
-        SaveAndReleaseRecords();
+        AbandonRecords();
     }
     m_s.m_bCanClose = true;
     m_view.CloseWindow();

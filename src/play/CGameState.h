@@ -88,6 +88,9 @@ public:
 
     // ---- operations other parts of the game use ------------------------------
     void EndMove(bool bPass);
+    // Closes both records as not finished and not won, saves and releases them:
+    // quitting, or new players chosen.
+    void AbandonRecords();
     // Writes case k's operators, and with bPlace its numbers, into the equations.
     void PlayCase(int nCase, bool bPlace);
 
@@ -103,7 +106,6 @@ private:
     void TakeHint(int nResult);
     // Closes both records as the game stands; the opponent is the other seat's name.
     void EndRecords(bool bFinished, bool bDidNotWinOne, bool bDidNotWinTwo);
-    void SaveAndReleaseRecords();
     void Highlight(bool bHasResult, int nResult);
     CGamePlayer* Record(int nSeat) const;
 

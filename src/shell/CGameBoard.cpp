@@ -153,7 +153,8 @@ void CGameBoard::ShowTile(int nIndex, int nBitmap, bool bNow) {
 
 void CGameBoard::OnPieceClicked(int nIndex) {
     if (m_bTaking) return;
-    if (!m_bHighlight || !m_pOwner || !Piece(nIndex)) return Refuse();
+    // A better move pointed out in red is only shown: the move is over.
+    if (!m_bHighlight || !m_warning.isEmpty() || !m_pOwner || !Piece(nIndex)) return Refuse();
     const CPiece& model = m_board.Piece(nIndex);
     const bool computersTurn = m_pOwner->IsOnePlayer() && m_board.CurrentPlayer() == 1;
     if (model.m_nValue != m_pOwner->Result() ||

@@ -7,21 +7,21 @@
 COperatorButton::COperatorButton(QWidget* parent) : CFaceButton(parent) {}
 
 void COperatorButton::AddOperator(char chOperator) {
-    m_operators.append(QString(QLatin1Char(chOperator)));
+    m_cycle.AddOperator(chOperator);
 }
 
 void COperatorButton::RemoveOperators() {
-    m_operators.clear();
-    m_posCurrent = -1;
+    m_cycle.RemoveOperators();
 }
 
 void COperatorButton::ShowFirst() {
-    ShowPosition(0);
+    m_cycle.ShowFirst();
+    ShowCycle();
 }
 
 void COperatorButton::ShowNext() {
-    const int next = m_posCurrent + 1;
-    ShowPosition(next < m_operators.size() ? next : 0);
+    m_cycle.ShowNext();
+    ShowCycle();
 }
 
 char COperatorButton::GetOperator() const {
@@ -30,15 +30,14 @@ char COperatorButton::GetOperator() const {
 }
 
 bool COperatorButton::SetOperator(char chOperator) {
-    setText(QString(QLatin1Char(chOperator)));
+    m_cycle.SetOperator(chOperator);
+    ShowCycle();
     return true;
 }
 
-void COperatorButton::ShowPosition(int nPosition) {
+void COperatorButton::ShowCycle() {
     // An empty list has nothing to show; the window fills it before showing.
-    if (m_operators.isEmpty()) return;
-    m_posCurrent = nPosition;
-    setText(m_operators.at(nPosition));
+    if (m_cycle.GetOperator() != 0) setText(QString(QLatin1Char(m_cycle.GetOperator())));
 }
 
 void COperatorButton::DrawCaption(QPainter& painter) {

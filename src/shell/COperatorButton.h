@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QImage>
-#include <QStringList>
+
+#include "game/COperatorCycle.h"
 
 #include "shell/CFaceButton.h"
 
@@ -24,15 +25,12 @@ public:
     // continues from where the list was, not from the operator set here.
     bool SetOperator(char chOperator);
 
-    const QStringList& Operators() const { return m_operators; }
-
 protected:
     void DrawCaption(QPainter& painter) override;
 
 private:
-    void ShowPosition(int nPosition);
+    void ShowCycle();
 
-    QStringList m_operators;
-    int m_posCurrent = -1;  // -1 before the first ShowFirst
-    QImage m_bmpGlyph;      // the glyph drawn last
+    COperatorCycle m_cycle;
+    QImage m_bmpGlyph;  // the glyph drawn last
 };

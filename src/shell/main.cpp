@@ -4,6 +4,7 @@
 
 #include "platform/CModal.h"
 #include "platform/CSoundPlayer.h"
+#include "platform/CSystemClock.h"
 #include "platform/CSystemRandom.h"
 #include "play/CGameDlg.h"
 #include "players/CPlayerApp.h"
@@ -19,7 +20,8 @@ int main(int argc, char* argv[]) {
     app.InitInstance(std::vector<std::string>(argv + 1, argv + argc));
     CSoundPlayer sound;
     CSystemRandom random;
-    CGameDlg dlg(app, sound, random);
+    CSystemClock clock;
+    CGameDlg dlg(app, sound, random, clock);
     dlg.StartGame('A', 26, COperatorSet{}, "Name", "Name", true, app.m_bSound);
     CModal::Run(dlg);
     return app.ExitInstance();

@@ -99,7 +99,7 @@ void TestGameDlg::cleanup() {
 void TestGameDlg::Open(bool bOnePlayer, const char* key) {
     m_players->Seat(0, "Ann");
     if (!bOnePlayer) m_players->Seat(1, "Bob");
-    m_dlg = std::make_unique<CGameDlg>(m_players->m_app, *m_sound, *m_random);
+    m_dlg = std::make_unique<CGameDlg>(m_players->m_app, *m_sound, *m_random, m_players->m_clock);
     m_dlg->show();
     m_drive = std::make_unique<CGameDriver>(*m_dlg);
     COperatorSet ops;
@@ -165,13 +165,17 @@ void TestGameDlg::aWholeOnePlayerGame() {
     const auto weaker = d.WeakerMove();
     QVERIFY(weaker);
     QString turnDuringBetterMove;
+    const int best = m_dlg->Game().State().m_nBestPiece;
     m_user->m_onLog = [&](const std::string& line) {
-        if (line == "Better Move: Continue the game.") turnDuringBetterMove = d.Text(CGameDlg::IdTurn);
+        if (line != "Better Move: Continue the game.") return;
+        turnDuringBetterMove = d.Text(CGameDlg::IdTurn);
+        d.ClickPiece(best);  // shown in red, not to be taken
     };
     m_user->m_answers = {true};
     QVERIFY(d.Compose(weaker->first));
     d.ClickPiece(weaker->second);
     QCOMPARE(turnDuringBetterMove, QString("Better Move"));
+    QVERIFY(m_dlg->Board().Model().Piece(best).IsUntaken());
     QCOMPARE(d.Text(CGameDlg::IdTurn), QString("Computer's turn"));
 
     // The rest: best moves, passes when nothing is there, to the end.

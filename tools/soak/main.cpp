@@ -46,7 +46,7 @@ public:
         : m_pick(seed),
           m_random(seed),
           m_app({}, [dir] { return dir; }),
-          m_dlg(m_app, m_sound, m_random),
+          m_dlg(m_app, m_sound, m_random, m_clock),
           m_drive(m_dlg) {
         m_app.InitInstance({});
         QDir().mkpath(QString::fromStdString(m_app.PlayersDir()));
