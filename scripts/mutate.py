@@ -6,8 +6,8 @@ Each list in scripts/mutations/*.txt holds one fault a line, fields split by TAB
     path<TAB>original text<TAB>replacement text[<TAB>ctest -R pattern]
 The original must occur in the file; its first occurrence is replaced. A fault is
 caught when the build fails or a test fails. Without a pattern the whole suite runs.
-Faults are planted in a copy of the tracked files of the working tree (DIR/tree),
-never in the tree itself, so runs can go on beside other work.
+Faults are planted in a copy of the committed tree (DIR/tree), never in the
+working tree, so runs can go on beside other work: commit what you measure.
 
     scripts/mutate.py [--build DIR] [LIST ...]      (default: every list)
 """
@@ -54,15 +54,10 @@ def main():
     build = os.path.abspath(os.path.join(ROOT, args.build))
     tree = os.path.join(build, "tree")
     shutil.rmtree(tree, ignore_errors=True)
-    # The files git tracks, as they stand in the working tree: work in progress
-    # that is not added yet cannot break the copy.
-    tracked = subprocess.run(["git", "ls-files", "-z"], cwd=ROOT, check=True,
-                             capture_output=True).stdout.decode().split("\0")
-    for name in filter(None, tracked):
-        source = os.path.join(ROOT, name)
-        if os.path.isfile(source):
-            os.makedirs(os.path.dirname(os.path.join(tree, name)), exist_ok=True)
-            shutil.copy2(source, os.path.join(tree, name))
+    # The committed tree: work in progress elsewhere cannot break the copy.
+    os.makedirs(tree)
+    archive = subprocess.run(["git", "archive", "HEAD"], cwd=ROOT, check=True, capture_output=True)
+    subprocess.run(["tar", "-x", "-C", tree], input=archive.stdout, check=True)
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     os.environ.update(env)
     jobs = str(os.cpu_count() or 2)
