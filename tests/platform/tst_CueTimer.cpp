@@ -39,30 +39,30 @@ struct STicks {
 class TestCueTimer : public QObject {
     Q_OBJECT
 private slots:
-    // The first tick, at 100 ms, starts a wait to 350 ms: the ticks due at 200
-    // and 300 ms fall in it, the next regular one is due at 400 ms.
+    // The first tick, at 200 ms, starts a wait to 700 ms: the ticks due at 400
+    // and 600 ms fall in it, the next regular one is due at 800 ms.
     void ticksDueDuringACueComeAfterItAsOne() {
         for (bool cue : {true, false}) {
             STicks ticks;
             qint64 start = 0;
             qint64 end = 0;
-            CCueTimer timer(100, [&] {
+            CCueTimer timer(200, [&] {
                 ticks.Tick();
                 if (ticks.at.size() > 1) return;
                 QTimer::singleShot(0, [&] {
                     start = ticks.clock.elapsed();
-                    Wait(250, cue);
+                    Wait(500, cue);
                     end = ticks.clock.elapsed();
                 });
             });
             ticks.clock.start();
             timer.Start();
             QVERIFY(timer.IsActive());
-            QTest::qWait(470);
+            QTest::qWait(920);
             QCOMPARE(ticks.duringCue, 0);
             // A modal dialog's loop is no cue: ticks go on in it.
             QCOMPARE(ticks.Between(start + 1, end), cue ? 0 : 2);
-            QCOMPARE(ticks.Between(end, end + 30), cue ? 1 : 0);
+            QCOMPARE(ticks.Between(end, end + 50), cue ? 1 : 0);
             QCOMPARE(ticks.Between(end, ticks.clock.elapsed()), cue ? 2 : 1);
         }
     }
