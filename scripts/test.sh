@@ -31,8 +31,8 @@ start_sound_server() {
     fi
     pulse_dir=$(mktemp -d)
     local socket=$pulse_dir/native
-    # The server keeps its files in the folder (also when run as root, as in CI)
-    # and lets any client of this machine in, so the tests need no cookie.
+    # The server keeps its files in the private folder (also when run as root, as
+    # in CI) and takes any client that reaches its socket there: no cookie needed.
     HOME=$pulse_dir XDG_RUNTIME_DIR=$pulse_dir pulseaudio -n --daemonize=no --system=false \
         --exit-idle-time=-1 --disallow-exit --disallow-module-loading --use-pid-file=no \
         -L "module-native-protocol-unix auth-anonymous=1 socket=$socket" \
