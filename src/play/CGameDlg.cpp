@@ -47,6 +47,11 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// Only a change is announced to assistive tools.
+void Describe(QWidget* widget, const QString& name) {
+    if (widget->accessibleName() != name) widget->setAccessibleName(name);
+}
+
 }  // namespace
 
 CGameDlg::CGameDlg(CPlayerApp& app, ISound& sound, IRandom& random, IClock& clock,
@@ -216,17 +221,17 @@ void CGameDlg::Refresh() {
     for (int k = 0; k < 4; ++k) {
         m_pNumber[k]->setText(Text(eq.m_strNumber[k]));
         m_pNumber[k]->setEnabled(eq.m_bNumberEnabled[k]);
-        m_pNumber[k]->setAccessibleName(QStringLiteral("Number %1").arg(Text(eq.m_strNumber[k])));
+        Describe(m_pNumber[k], QStringLiteral("Number %1").arg(Text(eq.m_strNumber[k])));
         m_pSlot[k]->setText(Text(eq.m_strSlot[k]));
         m_pSlot[k]->setEnabled(eq.m_bSlotEnabled[k]);
-        m_pSlot[k]->setAccessibleName(
+        Describe(m_pSlot[k],
             QStringLiteral("Slot %1: %2")
                 .arg(k + 1)
                 .arg(eq.m_nSlot[k] < 0 ? QStringLiteral("empty") : Text(eq.m_strSlot[k])));
     }
     for (int row = 0; row < 2; ++row) {
         m_pOperator[row]->SetOperator(eq.Operator(row).GetOperator());
-        m_pOperator[row]->setAccessibleName(
+        Describe(m_pOperator[row],
             QStringLiteral("Operator %1").arg(QChar::fromLatin1(eq.Operator(row).GetOperator())));
     }
     Label(IdResult1)->setText(Text(eq.m_strFirstResult));
@@ -236,10 +241,9 @@ void CGameDlg::Refresh() {
     Label(IdBestCase)->setText(Text(state.m_strBestCase));
     for (int player = 0; player < 2; ++player) {
         Label(IdName0 + player)->setText(Text(state.m_strName[player]));
-        Label(IdScore0 + player)->setAccessibleName(
+        Describe(Label(IdScore0 + player),
             QStringLiteral("Score of %1").arg(Text(state.m_strName[player])));
     }
-    DescribePieces();
 }
 
 void CGameDlg::DescribePieces() {
@@ -250,10 +254,10 @@ void CGameDlg::DescribePieces() {
         QString state = QStringLiteral("untaken");
         if (piece.IsTaken()) state = piece.m_nTakenBy == kTakenByTwo ? "taken by player two" : "taken or blocked";
         if (CGamePiece* widget = m_pBoard->Piece(index)) {
-            widget->setAccessibleName(QStringLiteral("Piece %1, %2").arg(value, state));
+            Describe(widget, QStringLiteral("Piece %1, %2").arg(value, state));
         }
         if (CTile* tile = m_pBoard->Tile(index)) {
-            tile->setAccessibleName(QStringLiteral("Piece %1, %2").arg(value, state));
+            Describe(tile, QStringLiteral("Piece %1, %2").arg(value, state));
         }
     }
 }
@@ -290,11 +294,14 @@ void CGameDlg::ResetScores() {
 }
 
 bool CGameDlg::LoadBoard(const std::string& key) {
-    return m_pBoard->LoadBoard(Text(key));
+    const bool loaded = m_pBoard->LoadBoard(Text(key));
+    DescribePieces();
+    return loaded;
 }
 
 void CGameDlg::BlockRandomCells(int nCount) {
     m_pBoard->BlockRandomCells(nCount, m_random);
+    DescribePieces();
 }
 
 void CGameDlg::HighlightValue(int nValue) {
