@@ -1,0 +1,218 @@
+#include "shell/CGameSetupDlg.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "game/SetupRules.h"
+#include "platform/CDialogBuilder.h"
+#include "platform/CModal.h"
+
+namespace {
+
+enum : int {
+    kPlayer1Edit = 1018,
+    kPlayer2Edit = 1019,
+    kOnePlayer = 1016,
+    kTwoPlayers = 1017,
+    kQuick = 1027,
+    kAddition = 1020,
+    kSubtraction = 1021,
+    kMultiplication = 1022,
+    kDivision = 1023,
+    kPositive = 1024,
+    kBothSigns = 1026,
+    kCancel = 2,
+    kPlaySounds = 1050,
+    kQuickInstructions = 1051,
+};
+
+int CheckedIndex(const QButtonGroup* group, int nFirstId) {
+    const int id = group ? group->checkedId() : -1;
+    return id == -1 ? -1 : id - nFirstId;
+}
+
+// An index outside the group leaves no button checked.
+void CheckIndex(QButtonGroup* group, int nFirstId, int nIndex) {
+    if (!group) return;
+    if (QAbstractButton* button = group->button(nFirstId + nIndex)) {
+        button->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton* each : group->buttons()) each->setChecked(false);
+    group->setExclusive(true);
+}
+
+}  // namespace
+
+CGameSetupDlg::CGameSetupDlg(QWidget* parent) : QDialog(parent) {
+    CDialogBuilder(kTemplate).Build(*this);
+    m_pQuitGame = CDialogBuilder::ControlAs<QPushButton>(*this, kQuitGame);
+    m_pCancel = CDialogBuilder::ControlAs<QPushButton>(*this, kCancel);
+    connect(m_pQuitGame, &QPushButton::clicked, this, &CGameSetupDlg::OnQuitGame);
+    for (int id : {kAddition, kSubtraction, kMultiplication, kDivision}) {
+        connect(CDialogBuilder::ControlAs<QCheckBox>(*this, id), &QCheckBox::clicked, this,
+                [this] { ValidateSetup(); });
+    }
+    QWidget* player2 = CDialogBuilder::Control(*this, kPlayer2Edit);
+    connect(CDialogBuilder::ControlAs<QRadioButton>(*this, kOnePlayer), &QRadioButton::clicked,
+            player2, [player2] { player2->setEnabled(false); });
+    connect(CDialogBuilder::ControlAs<QRadioButton>(*this, kTwoPlayers), &QRadioButton::clicked,
+            player2, [player2] { player2->setEnabled(true); });
+    CDialogBuilder::Control(*this, kPlayer1Edit)
+        ->setAccessibleName(QStringLiteral("Player one's name"));
+    player2->setAccessibleName(QStringLiteral("Player two's name"));
+}
+
+void CGameSetupDlg::SetOptions(bool bCanCancel, bool bPlaySounds, bool bSubtraction, bool bDivision,
+                               bool bMultiplication, bool bAddition, const QString& strPlayer1,
+                               const QString& strPlayer2, int nPlayers, int nSigns, int nSize,
+                               bool bPlayersSelectable) {
+    m_bCanCancel = bCanCancel;
+    m_bPlaySounds = bPlaySounds;
+    m_bSubtraction = bSubtraction;
+    m_bDivision = bDivision;
+    m_bMultiplication = bMultiplication;
+    m_bAddition = bAddition;
+    m_strPlayer1 = strPlayer1;
+    m_strPlayer2 = strPlayer2;
+    m_nPlayers = nPlayers;
+    m_nSigns = nSigns;
+    m_nSize = nSize;
+    m_bPlayersSelectable = bPlayersSelectable;
+}
+
+bool CGameSetupDlg::ValidateSetup() {
+    const COperatorSet ops{IsChecked(kAddition), IsChecked(kSubtraction),
+                           IsChecked(kMultiplication), IsChecked(kDivision)};
+    const ESetupRule rule = BrokenSetupRule(ops, CheckedIndex(Group(kPositive), kPositive));
+    if (rule == ESetupRule::Valid) return true;
+    // The sign is corrected first, so the message explains what the user sees.
+    if (rule == ESetupRule::MustBePositive) CheckIndex(Group(kPositive), kPositive, 0);
+    if (rule == ESetupRule::CannotBePositive)
+        CheckIndex(Group(kPositive), kPositive, kBothSigns - kPositive);
+    CModal::Message(this, QString::fromLatin1(SetupRuleMessage(rule)),
+                    QStringLiteral("Invalid Game Setup"), CModal::OkOnly, CModal::NoIcon);
+    return false;
+}
+
+void CGameSetupDlg::accept() {
+    if (!ValidateSetup()) return;
+    if (QLineEdit* edit = OverlongName()) {
+        CModal::Message(
+            this, QStringLiteral("Please enter no more than %1 characters.").arg(kMaxNameLength),
+            CModal::AppName(), CModal::OkOnly, CModal::Exclamation);
+        edit->setFocus();
+        return;
+    }
+    m_bCanClose = true;
+    ReadControls();
+    QDialog::accept();
+}
+
+// Escape comes here too, also while Quit Game stands in for Cancel.
+void CGameSetupDlg::reject() {
+    m_bCanClose = true;
+    QDialog::reject();
+}
+
+void CGameSetupDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!m_bFirstPaint) return;
+    m_bFirstPaint = false;
+    OnInitDialog();
+    OnFirstPaint();
+}
+
+// The close box would otherwise end the dialog as Cancel; it is no way out here.
+void CGameSetupDlg::closeEvent(QCloseEvent* event) {
+    if (!m_bCanClose) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void CGameSetupDlg::OnInitDialog() {
+    FillControls();
+    QRect frame = frameGeometry();
+    const QWidget* owner = parentWidget();
+    frame.moveCenter(owner ? owner->window()->frameGeometry().center()
+                           : screen()->availableGeometry().center());
+    move(frame.topLeft());
+    if (!m_bPlayersSelectable) {
+        for (int id : {kOnePlayer, kTwoPlayers})
+            CDialogBuilder::Control(*this, id)->setEnabled(false);
+    }
+}
+
+void CGameSetupDlg::OnFirstPaint() {
+    CDialogBuilder::Control(*this, kPlayer2Edit)->setEnabled(m_nPlayers == 1);
+    if (!m_bCanCancel) {
+        m_pCancel->hide();
+        m_pQuitGame->show();
+    }
+}
+
+void CGameSetupDlg::OnQuitGame() {
+    if (CModal::Message(this, QStringLiteral("Are you sure you want to quit?"),
+                        QStringLiteral("Confirmation Dialog"), CModal::YesNo,
+                        CModal::Question) == CModal::IdYes) {
+        done(kQuitGame);
+    }
+}
+
+void CGameSetupDlg::FillControls() {
+    CheckIndex(Group(kOnePlayer), kOnePlayer, m_nPlayers);
+    CheckIndex(Group(kPositive), kPositive, m_nSigns);
+    CheckIndex(Group(kQuick), kQuick, m_nSize);
+    const std::pair<int, bool> boxes[] = {
+        {kAddition, m_bAddition},     {kMultiplication, m_bMultiplication},
+        {kDivision, m_bDivision},     {kSubtraction, m_bSubtraction},
+        {kPlaySounds, m_bPlaySounds}, {kQuickInstructions, m_bQuickInstructions}};
+    for (const auto& [id, bChecked] : boxes)
+        CDialogBuilder::ControlAs<QCheckBox>(*this, id)->setChecked(bChecked);
+    // A longer name from a player file is shown whole; only typing is limited.
+    for (const auto& [id, name] :
+         {std::pair(kPlayer1Edit, m_strPlayer1), {kPlayer2Edit, m_strPlayer2}}) {
+        auto* edit = CDialogBuilder::ControlAs<QLineEdit>(*this, id);
+        edit->setMaxLength(std::max<int>(kMaxNameLength, name.size()));
+        edit->setText(name);
+    }
+}
+
+QLineEdit* CGameSetupDlg::OverlongName() const {
+    for (const auto& [id, name] :
+         {std::pair(kPlayer1Edit, m_strPlayer1), {kPlayer2Edit, m_strPlayer2}}) {
+        auto* edit = CDialogBuilder::ControlAs<QLineEdit>(*this, id);
+        if (edit->text() != name && edit->text().size() > kMaxNameLength) return edit;
+    }
+    return nullptr;
+}
+
+void CGameSetupDlg::ReadControls() {
+    m_nPlayers = CheckedIndex(Group(kOnePlayer), kOnePlayer);
+    m_nSigns = CheckedIndex(Group(kPositive), kPositive);
+    m_nSize = CheckedIndex(Group(kQuick), kQuick);
+    m_bAddition = IsChecked(kAddition);
+    m_bMultiplication = IsChecked(kMultiplication);
+    m_bDivision = IsChecked(kDivision);
+    m_bSubtraction = IsChecked(kSubtraction);
+    m_strPlayer1 = CDialogBuilder::ControlAs<QLineEdit>(*this, kPlayer1Edit)->text();
+    m_strPlayer2 = CDialogBuilder::ControlAs<QLineEdit>(*this, kPlayer2Edit)->text();
+    m_bPlaySounds = IsChecked(kPlaySounds);
+    m_bQuickInstructions = IsChecked(kQuickInstructions);
+}
+
+QButtonGroup* CGameSetupDlg::Group(int nFirstId) const {
+    return findChild<QButtonGroup*>(QStringLiteral("group%1").arg(nFirstId));
+}
+
+bool CGameSetupDlg::IsChecked(int nId) const {
+    return CDialogBuilder::ControlAs<QAbstractButton>(*this, nId)->isChecked();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QButtonGroup;
+class QLineEdit;
+class QPushButton;
+
+// "Tallyfold! Game Setup": the options of the next game. The operator boxes are
+// tied to the number signs; a broken combination is corrected where it can be
+// and explained. Ends with 1 (OK: the members hold the choices), 2 (Cancel or
+// Escape: the members are left as they were) or kQuitGame (the program is to end).
+class CGameSetupDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kTemplate = 132;
+    static constexpr int kQuitGame = 1049;
+    static constexpr int kMaxNameLength = 12;
+
+    explicit CGameSetupDlg(QWidget* parent = nullptr);
+
+    // Called before the dialog runs. Names longer than kMaxNameLength (player
+    // files allow more) are kept as they are unless edited here.
+    void SetOptions(bool bCanCancel, bool bPlaySounds, bool bSubtraction, bool bDivision,
+                    bool bMultiplication, bool bAddition, const QString& strPlayer1,
+                    const QString& strPlayer2, int nPlayers, int nSigns, int nSize,
+                    bool bPlayersSelectable);
+
+    // Checks the operator boxes against the sign buttons as they stand; corrects
+    // the sign where a rule names the only choice, then explains. FALSE when a
+    // rule was broken.
+    bool ValidateSetup();
+
+    // Radio indexes count from the group's first button; -1 when none is checked.
+    int m_nPlayers = 0, m_nSigns = 2, m_nSize = 1;
+    bool m_bAddition = false, m_bSubtraction = false, m_bMultiplication = false,
+         m_bDivision = false;
+    bool m_bPlaySounds = false;
+    bool m_bQuickInstructions = false;  // set by the caller before the run
+    QString m_strPlayer1, m_strPlayer2;
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void OnInitDialog();
+    void OnFirstPaint();
+    void OnQuitGame();
+    void FillControls();
+    // The first edit holding a name typed too long, or null.
+    QLineEdit* OverlongName() const;
+    void ReadControls();
+    QButtonGroup* Group(int nFirstId) const;
+    bool IsChecked(int nId) const;
+
+    QPushButton* m_pQuitGame = nullptr;
+    QPushButton* m_pCancel = nullptr;
+    bool m_bCanCancel = true;
+    bool m_bFirstPaint = true;
+    bool m_bCanClose = false;
+    bool m_bPlayersSelectable = true;
+};
