@@ -36,16 +36,10 @@ int CheckedIndex(const QButtonGroup* group, int nFirstId) {
     return id == -1 ? -1 : id - nFirstId;
 }
 
-// An index outside the group leaves no button checked.
+// An index outside the group leaves the buttons as the template made them: none checked.
 void CheckIndex(QButtonGroup* group, int nFirstId, int nIndex) {
-    if (!group) return;
-    if (QAbstractButton* button = group->button(nFirstId + nIndex)) {
+    if (QAbstractButton* button = group ? group->button(nFirstId + nIndex) : nullptr)
         button->setChecked(true);
-        return;
-    }
-    group->setExclusive(false);
-    for (QAbstractButton* each : group->buttons()) each->setChecked(false);
-    group->setExclusive(true);
 }
 
 }  // namespace
