@@ -175,7 +175,7 @@ void CGameSetupDlg::FillControls() {
     for (const auto& [id, name] :
          {std::pair(kPlayer1Edit, m_strPlayer1), {kPlayer2Edit, m_strPlayer2}}) {
         auto* edit = CDialogBuilder::ControlAs<QLineEdit>(*this, id);
-        edit->setMaxLength(std::max<int>(kMaxNameLength, name.size()));
+        edit->setMaxLength(std::max(kMaxNameLength, int(name.size())));
         edit->setText(name);
     }
 }
