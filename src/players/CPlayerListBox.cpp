@@ -1,0 +1,75 @@
+#include "players/CPlayerListBox.h"
+
+namespace {
+
+const int kFileRole = Qt::UserRole;
+
+QString FromFile(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+CPlayerListBox::CPlayerListBox(QWidget* parent) : QListWidget(parent) {
+    // QListWidget's own sorting heeds case; AddItem places entries itself.
+    setSortingEnabled(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+int CPlayerListBox::AddItem(const std::string& name, const std::string& file) {
+    const QString text = FromFile(name);
+    int nAt = count();
+    for (int i = 0; i < count(); ++i) {
+        if (QString::compare(item(i)->text(), text, Qt::CaseInsensitive) > 0) {
+            nAt = i;
+            break;
+        }
+    }
+    auto* entry = new QListWidgetItem(text);
+    entry->setData(kFileRole, FromFile(file));
+    insertItem(nAt, entry);
+    return nAt;
+}
+
+bool CPlayerListBox::GetItem(int nIndex, std::string& name, std::string& file) const {
+    const QListWidgetItem* entry = item(nIndex);
+    if (!entry) return false;
+    name = entry->text().toStdString();
+    file = entry->data(kFileRole).toString().toStdString();
+    return true;
+}
+
+void CPlayerListBox::Fill(const CPlayersIndex& index, const std::string& playersDir,
+                          const FnMessage& message, const CPlayersIndex::FnSkip& skip) {
+    clear();
+    index.FillPlayerList(
+        playersDir, skip,
+        [this](const SIndexEntry& entry) { AddItem(entry.strName, entry.strFile); }, message);
+}
+
+int CPlayerListBox::FindPrefix(const QString& text) const {
+    for (int i = 0; i < count(); ++i)
+        if (item(i)->text().startsWith(text, Qt::CaseInsensitive)) return i;
+    return -1;
+}
+
+int CPlayerListBox::FindExact(const QString& text) const {
+    for (int i = 0; i < count(); ++i)
+        if (QString::compare(item(i)->text(), text, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+int CPlayerListBox::Selected() const {
+    const QList<QListWidgetItem*> chosen = selectedItems();
+    return chosen.isEmpty() ? -1 : row(chosen.first());
+}
+
+void CPlayerListBox::Select(int nIndex) {
+    if (nIndex >= 0 && nIndex < count()) {
+        setCurrentRow(nIndex, QItemSelectionModel::ClearAndSelect);
+        scrollToItem(item(nIndex));
+    } else {
+        clearSelection();
+    }
+}

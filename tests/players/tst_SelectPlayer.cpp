@@ -1,0 +1,263 @@
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "platform/CDialogBuilder.h"
+#include "players/CPlayerApp.h"
+#include "players/CPlayerListBox.h"
+#include "players/CSelectPlayer.h"
+#include "support/CFixedClock.h"
+#include "support/CModalScript.h"
+
+namespace {
+
+// Sorted without regard to case, equal names in index order:
+// Ann (Ann1.ply), ann, Ann (Ann0.ply), bob, Joan.
+const QStringList kIndex = {"Joan",     "Joan0.ply", "bob",      "bob0.ply", "Ann",
+                            "Ann1.ply", "ann",       "ann0.ply", "Ann",      "Ann0.ply"};
+const QString kAsk = "Confirmation|Add new player?";
+const QStringList kNone = {"(none)"};
+
+}  // namespace
+
+// Each test has a program directory of its own with players Joan (one game
+// on file), bob and three Anns, and a seat 0 player "Name" in a game.
+class SelectPlayerTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_root;
+    CFixedClock m_clock{std::tm{}};
+    std::unique_ptr<CPlayerApp> m_app;
+    std::unique_ptr<CModalScript> m_script;
+    std::unique_ptr<CSelectPlayer> m_dlg;  // one for the whole test, as a new game uses it
+    QStringList m_seen;   // what the "?", "title" and "list" steps saw, then "open" if left open
+    QStringList m_shown;  // per statistics shown: name, records, "seat" or "file"
+
+    QString Path(const QString& name) const { return m_root->filePath("players/" + name); }
+    void Write(const QString& name, const QStringList& lines) {
+        QFile file(Path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (const QString& line : lines) file.write((line + "\r\n").toUtf8());
+    }
+    QStringList Lines(const QString& name) const {
+        QFile file(Path(name));
+        if (!file.open(QIODevice::ReadOnly)) return kNone;
+        return QString::fromUtf8(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
+    }
+    CGamePlayer& Seat(int nSeat, const std::string& file = "") {
+        auto& seat = m_app->m_pPlayers[nSeat];
+        seat = std::make_unique<CGamePlayer>(m_clock);
+        seat->m_strName = "Name";
+        seat->m_strFile = file;
+        seat->StartStats("this game");
+        return *seat;
+    }
+    QStringList SeatSeen(int nSeat) const {
+        const CGamePlayer& seat = *m_app->m_pPlayers[nSeat];
+        return {QString::fromStdString(seat.m_strName), QString::fromStdString(seat.m_strFile),
+                QString::number(seat.m_records.size())};
+    }
+    QStringList Boxes() const {
+        QStringList boxes;
+        for (const CModal::SRequest& request : m_script->Requests())
+            if (!request.dialog) boxes << request.caption + "|" + request.text;
+        return boxes;
+    }
+
+    // The user's steps: "type TEXT" ("\b" a backspace), "Enter" in the name
+    // box, "leave" it for the list, "clear" it, click "row N" or "double N" or
+    // button "1", "2" or "1030", "remove FILE"; "?" notes the selected entry's
+    // file and the enabled buttons, "title" the title and OK's text, "list" the names.
+    void Do(CSelectPlayer& dlg, const QStringList& steps) {
+        auto* name = CDialogBuilder::ControlAs<QLineEdit>(dlg, 1029);
+        auto* list = CDialogBuilder::ControlAs<CPlayerListBox>(dlg, 1028);
+        auto button = [&](int id) { return CDialogBuilder::ControlAs<QPushButton>(dlg, id); };
+        for (const QString& step : steps) {
+            const QString arg = step.section(' ', 1);
+            if (step.startsWith("type ")) {
+                name->setFocus();
+                for (QChar c : arg)
+                    c == '\b' ? QTest::keyClick(name, Qt::Key_Backspace)
+                              : QTest::keyClicks(name, c);
+            } else if (step == "Enter") {
+                QTest::keyClick(name, Qt::Key_Return);
+            } else if (step == "leave") {
+                list->setFocus();
+            } else if (step == "clear") {
+                name->clear();
+            } else if (step.startsWith("remove ")) {
+                QFile::remove(Path(arg));
+            } else if (step.startsWith("row ") || step.startsWith("double ")) {
+                const QPoint at = list->visualItemRect(list->item(arg.toInt())).center();
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+                if (step.startsWith("double"))
+                    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+            } else if (step == "?") {
+                std::string entry, file = "none";
+                list->GetItem(list->Selected(), entry, file);
+                m_seen << QString::fromStdString(file) + (button(1)->isEnabled() ? " OK" : "") +
+                              (button(1030)->isEnabled() ? " Stats" : "");
+            } else if (step == "title") {
+                m_seen << dlg.windowTitle() + "/" + button(1)->text();
+            } else if (step == "list") {
+                for (int i = 0; i < list->count(); ++i) m_seen << list->item(i)->text();
+            } else {
+                QTest::mouseClick(button(step.toInt()), Qt::LeftButton);
+            }
+        }
+    }
+    // Runs the dialog for a seat; the boxes it asks get the answers. A dialog
+    // the steps leave open is noted and cancelled.
+    int Run(int nSeat, const QStringList& steps, std::vector<int> answers = {}) {
+        CSelectPlayer& dlg = *m_dlg;
+        m_script->Answer([&](const CModal::SRequest&) {
+            QApplication::setActiveWindow(&dlg);  // so that clicks move the focus
+            Do(dlg, steps);
+            if (dlg.isVisible()) {
+                m_seen << "open";
+                Do(dlg, {"2"});
+            }
+            return dlg.result();
+        });
+        for (int answer : answers) m_script->Answer(answer);
+        return dlg.DoModal(nSeat);
+    }
+
+private slots:
+    void init() {
+        m_dlg.reset();
+        m_root = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir(m_root->path()).mkdir("players"));
+        m_app = std::make_unique<CPlayerApp>(FnMessage{},
+                                             [this] { return m_root->path().toStdString(); });
+        m_app->InitInstance({});
+        m_dlg.reset();
+        m_script.reset();  // its destructor stops every answerer
+        m_script = std::make_unique<CModalScript>();
+        m_dlg = std::make_unique<CSelectPlayer>(*m_app, m_clock);
+        m_dlg->m_fnShowStatistics = [this](CGamePlayer& player) {
+            m_shown << QString::fromStdString(player.m_strName)
+                    << QString::number(player.m_records.size())
+                    << (&player == m_app->m_pPlayers[0].get() ? "seat" : "file");
+        };
+        m_seen.clear();
+        m_shown.clear();
+        Write("data", kIndex);
+        Write("Joan0.ply", {"Joan", "Joan0.ply", "Start Game Stats"});
+        Seat(0);
+    }
+
+    void typingSelectsByPrefixAndLeavingByWholeNameIgnoringCase() {
+        // typed, then what "?" sees after typing and after leaving the name box
+        for (const QStringList& row : {QStringList{"jo", "Joan0.ply OK", "none OK"},
+                                       {"JOAN", "Joan0.ply OK", "Joan0.ply OK"},
+                                       {"aNN", "Ann1.ply OK", "Ann1.ply OK"},
+                                       {"jox", "Joan0.ply OK", "none OK"},
+                                       {"x", "none OK", "none OK"},
+                                       {"b\b", "bob0.ply", "none"}}) {
+            init();
+            Run(0, {"list", "type " + row[0], "?", "leave", "?"});
+            QCOMPARE(m_seen,
+                     (QStringList{"Ann", "ann", "Ann", "bob", "Joan", row[1], row[2], "open"}));
+        }
+    }
+
+    void okTakesTheSelectedEntryOrAddsTheTypedName() {
+        struct SRow {
+            QStringList steps;
+            int nAnswer;  // to "Add new player?", 0 when not asked
+            int nResult;
+            QStringList seat;  // name, file, records
+        };
+        const QStringList untouched = {"Name", "", "1"}, joan = {"Joan", "Joan0.ply", "1"};
+        const QStringList jo = {"Jo", "Jo0.ply"};
+        for (const SRow& row : std::vector<SRow>{
+                 // Enter keeps the prefix match; a click on OK first leaves the name box.
+                 {{"type Jo", "Enter"}, 0, CModal::IdOk, joan},
+                 {{"type Jo", "1"}, CModal::IdYes, CModal::IdOk, jo + QStringList{"0"}},
+                 {{"type joan", "1"}, 0, CModal::IdOk, joan},
+                 // The lower of two equal names gives its name, which selects the upper.
+                 {{"row 2", "1"}, 0, CModal::IdOk, {"Ann", "Ann1.ply", "0"}},
+                 {{"type Mary", "1"}, CModal::IdNo, CModal::IdCancel, untouched},
+                 {{"row 0", "2"}, 0, CModal::IdCancel, untouched}}) {
+            init();
+            QCOMPARE(Run(0, row.steps, row.nAnswer ? std::vector{row.nAnswer} : std::vector<int>{}),
+                     row.nResult);
+            QCOMPARE(SeatSeen(0), row.seat);
+            QCOMPARE(Boxes(), row.nAnswer ? QStringList{kAsk} : QStringList{});
+            const bool bAdded = row.seat.at(1) == "Jo0.ply";
+            QCOMPARE(Lines("data"), bAdded ? kIndex + jo : kIndex);
+            QCOMPARE(Lines("Jo0.ply"), bAdded ? jo : kNone);
+            QCOMPARE(m_seen, row.nAnswer == CModal::IdNo ? QStringList{"open"} : QStringList{});
+        }
+    }
+
+    void secondSeatCannotTakeTheFirstSeatsPlayer() {
+        Seat(1);
+        QCOMPARE(Run(0, {"type joan", "Enter"}), int(CModal::IdOk));
+        QCOMPARE(Run(1, {"title", "list", "?", "type joan", "Enter", "clear", "type bob", "Enter"}),
+                 int(CModal::IdOk));
+        // The second run starts afresh: its own title, the list once, an empty name.
+        QCOMPARE(m_seen, (QStringList{"Select or Add Player 2/OK", "Ann", "ann", "Ann", "bob",
+                                      "Joan", "none"}));
+        QCOMPARE(Boxes(), QStringList{"Player Taken|Joan is already player 1. Please choose "
+                                      "another player."});
+        QCOMPARE(SeatSeen(0), (QStringList{"Joan", "Joan0.ply", "1"}));
+        QCOMPARE(SeatSeen(1), (QStringList{"bob", "bob0.ply", "0"}));
+    }
+
+    void fileFailuresAreReported() {
+        struct SRow {
+            QString broken;  // all of Mary's file numbers taken, the folder or the index gone
+            int nResult;
+            QStringList boxes, index;
+            std::string seatFile;
+        };
+        const QString noFile = "File Error|Unable to create a player file for Mary!";
+        const QString reinstall = "File Error|Please re-install Brainwick!";
+        for (const SRow& row : {SRow{"numbers", CModal::IdCancel, {kAsk, noFile}, kIndex, ""},
+                                {"folder", CModal::IdCancel, {reinstall, kAsk, noFile}, kNone, ""},
+                                {"index",
+                                 CModal::IdOk,
+                                 {kAsk, "File Error!|Unable to open data file"},
+                                 kNone,
+                                 "Mary0.ply"}}) {
+            init();
+            for (int n = 0; row.broken == "numbers" && n < 100; ++n)
+                Write(QString("Mary%1.ply").arg(n), {"x"});
+            if (row.broken == "folder") QDir(Path("")).removeRecursively();
+            const QStringList steps = {"type Mary", "1"};
+            QCOMPARE(Run(0, row.broken == "index" ? QStringList{"remove data"} + steps : steps,
+                         {CModal::IdYes}),
+                     row.nResult);
+            QCOMPARE(Boxes(), row.boxes);
+            QCOMPARE(Lines("data"), row.index);
+            QCOMPARE(m_app->m_pPlayers[0]->m_strFile, row.seatFile);
+            QCOMPARE(m_app->m_pPlayers[0]->m_strName,
+                     std::string(row.seatFile.empty() ? "Name" : "Mary"));
+        }
+    }
+
+    void statisticsModeShowsPlayersWithoutChoosingThem() {
+        Seat(0, "Joan0.ply").StartStats("a game in memory only");
+        Write("bob0.ply", {"Bobby", "bob0.ply", "Start Game Stats"});
+        m_dlg->m_bStatsMode = true;
+        QCOMPARE(Run(0, {"title", "double 4", "row 3", "1030", "?", "1"}), int(CModal::IdOk));
+        QCOMPARE(m_seen, (QStringList{"Select Player/Done", "bob0.ply OK Stats"}));
+        QCOMPARE(m_shown, (QStringList{"Name", "2", "seat", "Bobby", "1", "file"}));
+        QCOMPARE(SeatSeen(0), (QStringList{"Name", "Joan0.ply", "2"}));
+    }
+
+    void emptySeatIsRefusedWithoutShowingTheDialog() {
+        QCOMPARE(m_dlg->DoModal(1), int(CModal::IdCancel));
+        QCOMPARE(Boxes(), QStringList{"Tallyfold|Void Player in CSelectPlayer"});
+        QCOMPARE(m_script->Requests().size(), std::size_t(1));
+    }
+};
+
+QTEST_MAIN(SelectPlayerTest)
+#include "tst_SelectPlayer.moc"
