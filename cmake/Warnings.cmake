@@ -12,6 +12,7 @@ function(tf_folder_library name)
     file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
     foreach(ex IN LISTS ARG_EXCLUDE)
         list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${ex})
+        list(REMOVE_ITEM headers ${CMAKE_CURRENT_SOURCE_DIR}/${ex})
     endforeach()
     if(NOT sources)
         # Nothing compiled here yet: still a target others can link.

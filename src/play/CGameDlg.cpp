@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "game/CGameOptions.h"
 #include "game/GameNames.h"
 #include "platform/CCueTimer.h"
 #include "platform/CModal.h"
@@ -15,10 +16,12 @@
 #include "play/CMessageDlg.h"
 #include "play/CScoreCounter.h"
 #include "players/CPlayerApp.h"
+#include "players/CSelectPlayer.h"
 #include "shell/CAppPalette.h"
 #include "shell/CBitmaps.h"
 #include "shell/CGameBoard.h"
 #include "shell/CGamePiece.h"
+#include "shell/CGameSetupDlg.h"
 #include "shell/COperatorButton.h"
 #include "shell/CTile.h"
 
@@ -178,9 +181,9 @@ void CGameDlg::paintEvent(QPaintEvent* event) {
         m_bFirstPaint = false;
         // Not from inside the paint: the first game opens dialogs.
         QTimer::singleShot(0, this, [this] {
-            if (!m_fnNewGame) return;
+            if (m_pGame->State().m_bGameStarted) return;
             m_pGame->SetGameInProgress(false);
-            m_fnNewGame(true);
+            NewGame(true);
             m_pGame->SetGameInProgress(true);
         });
     }
@@ -205,7 +208,6 @@ void CGameDlg::OnTimer() {
 void CGameDlg::StartGame(char chSign, int nPieces, const COperatorSet& operators,
                          const std::string& strName1, const std::string& strName2,
                          bool bOnePlayer, bool bSound) {
-    m_last = {chSign, nPieces, operators, strName1, strName2, bOnePlayer};
     m_pGame->StartGame(chSign, nPieces, operators, strName1, strName2, bOnePlayer, bSound);
 }
 
@@ -326,14 +328,44 @@ void CGameDlg::RedrawTakenMarkers() {
 
 void CGameDlg::NewGame(bool bNewPlayers) {
     if (m_fnNewGame) return m_fnNewGame(bNewPlayers);
-    // Without the application's setup: the same game again for the same players.
-    const COperatorSet& ops = m_last.operators;
-    const std::string title = GameTitle(m_last.nPieces, ops, SignModeForLetter(m_last.chSign));
+    const CGameState::SState& state = m_pGame->State();
+    const COperatorSet ops = m_pBoard->Model().Operators();
+    CGameSetupDlg setup(this);
+    setup.SetOptions(state.m_bGameInProgress, state.m_bSound, ops.m_bSubtract, ops.m_bDivide,
+                     ops.m_bMultiply, ops.m_bAdd, Text(state.m_strName[0]), Text(state.m_strName[1]),
+                     state.m_bOnePlayer ? 0 : 1, state.m_nSignMode,
+                     CGameOptions::SizeForPieces(state.m_nPieces), bNewPlayers);
+    setup.m_bQuickInstructions = state.m_bShowQuickInstructions;
+    const int result = CModal::Run(setup);
+    if (result == CGameSetupDlg::kQuitGame) {
+        m_pGame->AbandonRecords();
+        QuitGame(1);
+        return;
+    }
+    if (result != CModal::IdOk) return;
+    m_pGame->SetShowQuickInstructions(setup.m_bQuickInstructions);
+    std::array<std::string, 2> names{setup.m_strPlayer1.toStdString(), setup.m_strPlayer2.toStdString()};
+    if (bNewPlayers) {
+        m_pGame->AbandonRecords();
+        CSelectPlayer select(m_app, m_clock, this);
+        for (int seat = 0; seat < (setup.m_nPlayers == 1 ? 2 : 1); ++seat) {
+            auto& record = m_app.m_pPlayers[seat];
+            record = std::make_unique<CGamePlayer>(m_clock, [](const std::string& text, const std::string&) {
+                CModal::AppMessage(QString::fromStdString(text));
+            });
+            record->m_strName = names[std::size_t(seat)];
+            if (select.DoModal(seat) == CModal::IdOk) names[std::size_t(seat)] = record->m_strName;
+        }
+    }
+    const COperatorSet chosen{setup.m_bAddition, setup.m_bSubtraction, setup.m_bMultiplication,
+                              setup.m_bDivision};
+    const int pieces = CGameOptions::PiecesForSize(setup.m_nSize);
+    const std::string title = GameTitle(pieces, chosen, setup.m_nSigns);
     for (auto& record : m_app.m_pPlayers) {
         if (record) record->StartStats(title);
     }
-    StartGame(m_last.chSign, m_last.nPieces, ops, m_last.name1, m_last.name2, m_last.bOnePlayer,
-              m_pGame->State().m_bSound);
+    StartGame(SignLetter(setup.m_nSigns), pieces, chosen, names[0], names[1], setup.m_nPlayers == 0,
+              setup.m_bPlaySounds);
     for (auto& record : m_app.m_pPlayers) {
         if (record) record->Save(m_app.PlayersDir());
     }

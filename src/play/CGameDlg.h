@@ -71,8 +71,10 @@ public:
     // The menu bar above the window's own controls; its items' commands go to m_fnCommand.
     void SetMenu(QMenuBar* pMenu);
     std::function<void(int nCommand)> m_fnCommand;
-    // The application's commands, set by the application. Without a new-game
-    // command a finished game starts again with the same options and players.
+    // A new game: the setup dialog, players chosen when asked for, records
+    // opened, StartGame. At the end of a game with the same players.
+    void NewGame(bool bNewPlayers) override;
+    // Replaces the setup sequence of NewGame (the soak chooses options itself).
     std::function<void(bool bNewPlayers)> m_fnNewGame;
     std::function<void()> m_fnQuickInstructions;
     // The splash about box, shown last when the window opens.
@@ -108,7 +110,6 @@ private:
     void HighlightPiece(int nIndex, bool bGrey) override;
     void ClearHighlights() override;
     void RedrawTakenMarkers() override;
-    void NewGame(bool bNewPlayers) override;
     void ShowQuickInstructions() override;
     void CloseWindow() override;
     // IGameBoardOwner
@@ -141,12 +142,4 @@ private:
     QBrush m_brScores;
     QBrush m_brEquations;
     QBrush m_brButtons;
-    // The options of the game being played, for a new game without the setup dialog.
-    struct SLastGame {
-        char chSign = 'A';
-        int nPieces = 26;
-        COperatorSet operators;
-        std::string name1, name2;
-        bool bOnePlayer = true;
-    } m_last;
 };

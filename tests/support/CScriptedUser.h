@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QAbstractButton>
+#include <QDialog>
 #include <QLabel>
 #include <deque>
 #include <functional>
@@ -57,6 +59,13 @@ private:
             const int result = m_hints.empty() ? CModal::IdCancel : m_hints.front();
             if (!m_hints.empty()) m_hints.pop_front();
             return result;
+        }
+        // Any other dialog is confirmed as it stands, as a user pressing OK.
+        if (request.dialog) {
+            if (auto* ok = CDialogBuilder::ControlAs<QAbstractButton>(*request.dialog, CModal::IdOk)) {
+                ok->click();
+                return request.dialog->result();
+            }
         }
         return CModal::IdOk;
     }

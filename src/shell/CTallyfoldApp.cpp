@@ -1,0 +1,97 @@
+#include "shell/CTallyfoldApp.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "platform/CHelp.h"
+#include "platform/CModal.h"
+#include "players/CSelectPlayer.h"
+#include "shell/CAboutDlg.h"
+
+CTallyfoldApp::CTallyfoldApp(ISound& sound, IRandom& random, IClock& clock)
+    : CPlayerApp([](const std::string& text, const std::string&) {
+          CModal::AppMessage(QString::fromStdString(text));
+      }),
+      m_sound(sound),
+      m_clock(clock),
+      m_menu(kMenu),
+      m_dlgMain(*this, sound, random, clock) {
+    m_dlgMain.SetMenu(m_menu.Build(&m_dlgMain));
+    m_dlgMain.m_fnCommand = [this](int nCommand) { OnCommand(nCommand); };
+    m_dlgMain.m_fnSplash = [this] { ShowAboutBox(m_sound, m_dlgMain.Game().State().m_bSound); };
+    qApp->installEventFilter(this);
+}
+
+CTallyfoldApp::~CTallyfoldApp() {
+    qApp->removeEventFilter(this);
+}
+
+bool CTallyfoldApp::InitInstance(const std::vector<std::string>& arguments) {
+    // A refused command line has shown its message; the program starts all the same.
+    CPlayerApp::InitInstance(arguments);
+    return false;
+}
+
+int CTallyfoldApp::Run(const std::vector<std::string>& arguments) {
+    InitInstance(arguments);
+    CModal::Run(m_dlgMain);
+    return ExitInstance();
+}
+
+bool CTallyfoldApp::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (const CMenuTemplate::SKey& accelerator : m_menu.Accelerators()) {
+        if (accelerator.key == pressed) {
+            OnCommand(accelerator.id);
+            return true;
+        }
+    }
+    if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+        OnCommand(IdHelp);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CTallyfoldApp::OnCommand(int nCommand) {
+    switch (nCommand) {
+    case IdExit:
+        m_dlgMain.QuitGame(2);
+        break;
+    case IdNewGame:
+    case IdNewPlayers:
+        m_dlgMain.NewGame(nCommand == IdNewPlayers);
+        break;
+    case IdPlayerStatistics:
+        OnPlayerStatistics();
+        break;
+    case IdDeletePlayers:
+        CModal::AppMessage(QStringLiteral("Deleting players is not available yet."),
+                           CModal::OkOnly, CModal::Information);
+        break;
+    case IdInstructions:
+    case IdHelp:
+        OnHelp(CHelp::kContents);
+        break;
+    case IdQuickInstructions:
+        OnHelp(CHelp::kQuickInstructions);
+        break;
+    case IdAbout:
+        ShowAboutBox(m_sound, m_bSound);
+        break;
+    default:
+        break;
+    }
+}
+
+void CTallyfoldApp::OnPlayerStatistics() {
+    CSelectPlayer dlg(*this, m_clock);
+    dlg.m_bStatsMode = true;
+    dlg.DoModal(0);
+}
+
+void CTallyfoldApp::OnHelp(int nContext) {
+    CHelp::Show(&m_dlgMain, nContext);
+}
