@@ -47,6 +47,18 @@ QStringList Texts(const CModalScript& script) {
     return texts;
 }
 
+// The box on a system whose dialog base units the test chooses.
+class CProbeAboutDlg : public CAboutDlg {
+public:
+    CProbeAboutDlg(ISound& sound, SBaseUnits system) : CAboutDlg(sound), m_system(system) {}
+
+protected:
+    SBaseUnits SystemBaseUnits() const override { return m_system; }
+
+private:
+    SBaseUnits m_system;
+};
+
 }  // namespace
 
 // The box as ShowAboutBox opens it from the data folder of the working
@@ -147,6 +159,43 @@ private slots:
         QCOMPARE(CModal::Run(dlg), int(CModal::IdCancel));
         QVERIFY(recorder.Cues().empty());
         QCOMPARE(Texts(script), QStringList{"(dialog) About..."});
+    }
+
+    // On a large system font the box shrinks as it opens; it is centred at the
+    // size it ends up with.
+    void opensCentredAtItsRescaledSize_data() {
+        QTest::addColumn<int>("baseX");
+        QTest::addColumn<int>("baseY");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("8 x 16") << 8 << 16 << 1.0;
+        QTest::newRow("10 x 20") << 10 << 20 << 0.8;
+        QTest::newRow("6 x 12") << 6 << 12 << 4.0 / 3;
+    }
+    void opensCentredAtItsRescaledSize() {
+        QFETCH(int, baseX);
+        QFETCH(int, baseY);
+        QFETCH(double, scale);
+        WritePicture();
+        Write("data/vexa.dat", "p\ny\nv\n");
+        CSoundRecorder recorder;
+        CModalScript script;
+        CProbeAboutDlg dlg(recorder, {baseX, baseY});
+        const QSize built = dlg.size();
+        std::optional<SSeen> seen;
+        QSize opened;
+        script.Answer([&](const CModal::SRequest&) {
+            seen = Look(dlg);
+            opened = dlg.size();
+            return int(CModal::IdOk);
+        });
+        dlg.SetContent("data\\vexa.bmp", "data\\vexa.dat", false);
+        CModal::Run(dlg);
+        QVERIFY(seen);
+        QVERIFY(std::abs(opened.width() - built.width() * scale) <= 3);
+        QVERIFY(std::abs(opened.height() - built.height() * scale) <= 3);
+        QVERIFY2(
+            seen->offCentre.manhattanLength() <= 2,
+            qPrintable(QString("off by %1,%2").arg(seen->offCentre.x()).arg(seen->offCentre.y())));
     }
 
     void aPathLeftOutIsReportedAndTheRestStillLoads_data() {

@@ -55,9 +55,9 @@ void DrawTile(QPainter& painter, const QRect& cell, const QColor& fill, const QC
     painter.fillRect(cell.x(), cell.y(), 1, cell.height(), line);
 }
 
-// A piece: a raised face in a rounded black frame on the enabled pieces' yellow.
+// A piece: a raised face in a rounded black frame.
 void DrawPiece(QPainter& painter, const QRect& cell, const QColor& face, int value) {
-    painter.fillRect(cell, kLightYellow);
+    painter.fillRect(cell, kSilver);
     const QRect frame = cell.adjusted(1, 1, -2, -2);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(kBlack, 1));
