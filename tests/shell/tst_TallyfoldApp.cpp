@@ -1,0 +1,165 @@
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/CSystemClock.h"
+#include "platform/CSystemRandom.h"
+#include "players/CSelectPlayer.h"
+#include "shell/CGameSetupDlg.h"
+#include "shell/CTallyfoldApp.h"
+#include "support/CScriptedUser.h"
+#include "support/CSoundRecorder.h"
+
+// The program from start-up to exit, offscreen: every box and dialog is
+// answered by a chooser that acts as the user for the caption it sees.
+class TestTallyfoldApp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startUpShowsTheSplashThenTheFirstGameAndSavesAtExit();
+    void aCommandLineIsRefusedAndTheProgramStartsAnyway();
+    void ctrlNOpensTheSetupFromInsideADialog();
+    void escapeAtTheFirstSetupLeavesTheWindowInert();
+    void quitGameInTheSetupClosesAndSavesTheRecords();
+
+private:
+    // Runs the program; inMain acts while the main window is open.
+    int Run(const std::vector<std::string>& arguments, const std::function<void()>& inMain);
+    int Answer(const CModal::SRequest& request);
+    std::string PlayerFile() const;
+
+    QTemporaryDir m_dir;
+    QString m_previous;
+    std::unique_ptr<CScriptedUser> m_user;
+    std::unique_ptr<CTallyfoldApp> m_app;
+    std::function<void()> m_inMain;
+    std::function<int(QDialog&)> m_inSetup;  // default: OK
+};
+
+void TestTallyfoldApp::init() {
+    m_previous = QDir::currentPath();
+    QDir::setCurrent(m_dir.path());
+    QFile::link(TALLYFOLD_DATA_DIR, "data");
+    QDir().mkpath("players");
+    m_user = std::make_unique<CScriptedUser>();
+    m_user->m_chooser = [this](const CModal::SRequest& request) { return Answer(request); };
+    m_inSetup = [](QDialog& dlg) {
+        CDialogBuilder::ControlAs<QAbstractButton>(dlg, CModal::IdOk)->click();
+        return dlg.result();
+    };
+}
+
+void TestTallyfoldApp::cleanup() {
+    m_app.reset();
+    m_user.reset();
+    QDir::setCurrent(m_previous);
+    QDir(m_dir.path()).removeRecursively();
+    QDir().mkpath(m_dir.path());
+}
+
+int TestTallyfoldApp::Answer(const CModal::SRequest& request) {
+    const QString caption = request.caption;
+    if (request.dialog && caption == "Tallyfold! (Basicon)") {
+        if (m_inMain) m_inMain();
+        return CModal::IdOk;
+    }
+    if (request.dialog && caption == "Tallyfold! Game Setup") return m_inSetup(*request.dialog);
+    if (request.dialog && caption.startsWith("Select or Add Player")) {
+        CDialogBuilder::ControlAs<QLineEdit>(*request.dialog, CSelectPlayer::kNameId)->setText("Ann");
+        CDialogBuilder::ControlAs<QAbstractButton>(*request.dialog, CModal::IdOk)->click();
+        return request.dialog->result();
+    }
+    if (request.buttons == CModal::YesNo) return CModal::IdYes;
+    if (request.dialog) {
+        if (auto* ok = CDialogBuilder::ControlAs<QAbstractButton>(*request.dialog, CModal::IdOk)) ok->click();
+        return request.dialog->result();
+    }
+    return CModal::IdOk;
+}
+
+int TestTallyfoldApp::Run(const std::vector<std::string>& arguments, const std::function<void()>& inMain) {
+    static CSoundRecorder sound;
+    static CSystemRandom random(7);
+    static CSystemClock clock;
+    m_app = std::make_unique<CTallyfoldApp>(sound, random, clock);
+    m_inMain = inMain;
+    return m_app->Run(arguments);
+}
+
+std::string TestTallyfoldApp::PlayerFile() const {
+    QFile file("players/Ann0.ply");
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+void TestTallyfoldApp::startUpShowsTheSplashThenTheFirstGameAndSavesAtExit() {
+    Run({}, [this] {
+        // The first paint starts the first game with player selection.
+        QTRY_VERIFY(m_app->MainWindow().Game().State().m_bGameStarted);
+    });
+    const std::vector<std::string> expected{"About...: ", "Tallyfold! (Basicon): ",
+                                            "Tallyfold! Game Setup: ", "Select or Add Player 1: ",
+                                            "Confirmation: Add new player?"};
+    QVERIFY(m_user->m_log.size() > expected.size());
+    QCOMPARE(std::vector<std::string>(m_user->m_log.begin(), m_user->m_log.begin() + 5), expected);
+    QCOMPARE(m_app->MainWindow().Game().State().m_strName[0], std::string("Ann"));
+    QVERIFY(QFile::exists("Data/Sound.dat"));
+    QVERIFY(PlayerFile().find("A 26 piece game") != std::string::npos);
+}
+
+void TestTallyfoldApp::aCommandLineIsRefusedAndTheProgramStartsAnyway() {
+    Run({"saved.game"}, [] {});
+    QCOMPARE(m_user->m_log.front(), std::string("Tallyfold: Please start a saved game after startup!"));
+    QVERIFY(m_user->Saw("About...: "));
+}
+
+void TestTallyfoldApp::ctrlNOpensTheSetupFromInsideADialog() {
+    bool pressed = false;
+    m_inSetup = [](QDialog&) { return int(CModal::IdCancel); };
+    m_user->m_onLog = [&](const std::string& line) {
+        if (line != "About...: " || pressed) return;
+        pressed = true;
+        QTest::keyClick(QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                          : &m_app->MainWindow(),
+                        Qt::Key_N, Qt::ControlModifier);
+    };
+    Run({}, [] {});
+    QVERIFY(m_user->Saw("Tallyfold! Game Setup: "));
+}
+
+void TestTallyfoldApp::escapeAtTheFirstSetupLeavesTheWindowInert() {
+    m_inSetup = [](QDialog& dlg) {
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        return dlg.result();
+    };
+    Run({}, [this] {
+        CGameDlg& dlg = m_app->MainWindow();
+        QTRY_VERIFY(m_user->Saw("Tallyfold! Game Setup: "));
+        CDialogBuilder::ControlAs<QAbstractButton>(dlg, CGameDlg::IdPass)->click();
+        for (int tick = 0; tick < 20; ++tick) dlg.OnTimer();
+        QVERIFY(!dlg.Game().State().m_bGameStarted);
+        QCOMPARE(dlg.Game().State().m_nShake, 0);
+        QCOMPARE(dlg.Game().CurrentPlayer(), 0);
+    });
+}
+
+void TestTallyfoldApp::quitGameInTheSetupClosesAndSavesTheRecords() {
+    Run({}, [this] {
+        QTRY_VERIFY(m_app->MainWindow().Game().State().m_bGameStarted);
+        m_inSetup = [](QDialog& dlg) {
+            CDialogBuilder::ControlAs<QAbstractButton>(dlg, CGameSetupDlg::kQuitGame)->click();
+            return dlg.result();
+        };
+        m_app->OnCommand(CTallyfoldApp::IdNewGame);
+        QVERIFY(!m_app->m_pPlayers[0]);
+    });
+    const std::string saved = PlayerFile();
+    QVERIFY(saved.find("the computer") != std::string::npos);
+    QVERIFY(saved.find("FALSE") != std::string::npos);
+}
+
+QTEST_MAIN(TestTallyfoldApp)
+#include "tst_TallyfoldApp.moc"
