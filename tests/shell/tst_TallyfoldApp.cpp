@@ -43,8 +43,12 @@ private:
 void TestTallyfoldApp::init() {
     m_previous = QDir::currentPath();
     QDir::setCurrent(m_dir.path());
-    QFile::link(TALLYFOLD_DATA_DIR, "data");
+    // The shipped files, linked one by one: the settings file is written beside them.
+    QDir().mkpath("data");
     QDir().mkpath("players");
+    for (const QString& name : QDir(TALLYFOLD_DATA_DIR).entryList(QDir::Files)) {
+        QFile::link(QString(TALLYFOLD_DATA_DIR "/") + name, "data/" + name);
+    }
     m_user = std::make_unique<CScriptedUser>();
     m_user->m_chooser = [this](const CModal::SRequest& request) { return Answer(request); };
     m_inSetup = [](QDialog& dlg) {
@@ -107,7 +111,7 @@ void TestTallyfoldApp::startUpShowsTheSplashThenTheFirstGameAndSavesAtExit() {
     QVERIFY(m_user->m_log.size() >= expected.size());
     QCOMPARE(std::vector<std::string>(m_user->m_log.begin(), m_user->m_log.begin() + 6), expected);
     QCOMPARE(m_app->MainWindow().Game().State().m_strName[0], std::string("Ann"));
-    QVERIFY(QFile::exists("Data/Sound.dat"));
+    QVERIFY(QFile::exists("data/Sound.dat"));
     QVERIFY(PlayerFile().find("A 26 piece game") != std::string::npos);
 }
 
