@@ -115,22 +115,6 @@ protected:
     CGameState m_game;
 };
 
-TEST_F(CGameStateTest, EquationsRefuseFractionsAndZeroDivisorsAndTakeTheDivisorBack) {
-    Start();
-    Deal(7, 2, 0);
-    const CEquations& eq = m_game.Equations();
-    m_game.OnNumberClicked(0);
-    m_game.OnNumberClicked(1);
-    for (int i = 0; i < 3; ++i) m_game.OnOperatorClicked(0);  // + - * /
-    EXPECT_EQ(m_view.m_log.back(), "message Information: Result must NOT be a fraction.");
-    EXPECT_EQ(eq.m_nSlot[1], -1);
-    EXPECT_TRUE(eq.m_bNumberEnabled[1]);
-    EXPECT_EQ(eq.m_strFirstResult, "?");
-    m_game.OnNumberClicked(2);  // 7 / 0
-    EXPECT_EQ(m_view.m_log.back(), "message Division by zero error.: Unable to perform division.");
-    EXPECT_EQ(eq.m_nSlot[1], -1);
-}
-
 TEST_F(CGameStateTest, TheFirstResultFollowsItsRowIntoTheSecond) {
     Start();
     Deal(3, 4, 2);
@@ -231,66 +215,6 @@ TEST_F(CGameStateTest, AConfirmedPassCountsThenOffersTheBetterMoveInRed) {
     EXPECT_EQ(m_game.CurrentPlayer(), 1);
     EXPECT_EQ(m_game.State().m_strTurn, "Computer's turn");
     EXPECT_EQ(m_game.State().m_nShake, 1);
-}
-
-TEST_F(CGameStateTest, ATakeAsGoodAsTheBestIsScoredWithoutAQuestion) {
-    m_players.Seat(0, "Ann");
-    Start();
-    Deal(10, 2, 0);  // best: 12 at the corner, 3 points
-    m_game.PlayCase(1, true);  // 10 + 2 + 0
-    Take(34);
-    EXPECT_EQ(m_game.State().m_nScore[0], 3);
-    EXPECT_FALSE(Logged("ask There was a better move.\nWould you like to see it?"));
-    EXPECT_EQ(Stats(0).m_nScore, 3);
-}
-
-TEST_F(CGameStateTest, TheComputerShowsItsMoveAndTheUserCompletesIt) {
-    Start();
-    Deal(3, 4, 2);
-    Take(8);  // Ann takes the 7: 1 point, 14 was no better
-    Deal(3, 4, 2);  // the computer's deal: 7 + 7 is gone, 14 by (3 + 4) * 2
-    EXPECT_EQ(m_view.m_highlight, "grey 12");
-    EXPECT_TRUE(m_game.State().m_bAutoPlay);
-    EXPECT_EQ(m_game.Equations().m_nResult, 14);
-    const int placed = m_game.Equations().m_nSlot[0];
-    ASSERT_NE(placed, -1);
-    m_game.OnSlotClicked(0);  // the computer's controls are not the user's
-    m_game.OnPass();
-    EXPECT_EQ(m_game.Equations().m_nSlot[0], placed);
-    EXPECT_EQ(m_game.CurrentPlayer(), 1);
-    Take(12);
-    EXPECT_EQ(m_game.State().m_nScore[1], 1);
-    EXPECT_EQ(m_game.CurrentPlayer(), 0);
-    EXPECT_FALSE(m_game.State().m_bAutoPlay);
-}
-
-TEST_F(CGameStateTest, TheComputerPassesWhenNothingIsObtainable) {
-    Start();
-    Deal(0, 0, 0);
-    m_game.OnPass();
-    Deal(0, 0, 0);
-    EXPECT_TRUE(Logged("message Computer's Move: I'm afraid I cannot find\na move, so I must pass."));
-    EXPECT_EQ(m_game.CurrentPlayer(), 0);
-    EXPECT_EQ(m_game.State().m_nShake, 1);
-}
-
-TEST_F(CGameStateTest, HintsCostTheirPointsAndAreCounted) {
-    m_players.Seat(0, "Ann");
-    Start();
-    Deal(10, 2, 0);
-    m_game.OnNumberClicked(0);
-    m_view.m_hints = {CGameState::kHintOperators, CGameState::kHintOptimal, 2};
-    m_game.OnHint();
-    EXPECT_EQ(m_game.Equations().m_nSlot[0], -1);
-    EXPECT_EQ(m_game.Equations().Operator(0).GetOperator(), '+');
-    EXPECT_TRUE(Logged("message Hint: The operators have been set."));
-    m_game.OnHint();
-    EXPECT_TRUE(Logged("message Hint: The value of the best piece is 12."));
-    m_game.OnHint();  // Cancel
-    EXPECT_EQ(m_game.State().m_nScore[0], -4);
-    EXPECT_TRUE(Logged("count 0 to -4"));
-    EXPECT_EQ(Stats(0).m_nOperatorHints, 1);
-    EXPECT_EQ(Stats(0).m_nOptimalHints, 1);
 }
 
 TEST_F(CGameStateTest, HintsAreFreeWithoutAnObtainablePiece) {
