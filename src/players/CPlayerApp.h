@@ -42,6 +42,8 @@ public:
     std::string PlayersDir() const { return AppPath(kPlayersFolder); }
     // Whether file is the player file of a player in the current game.
     bool IsCurrentPlayerFile(const std::string& file) const;
+    // Where every file of the players side is read and written.
+    IFileSystem& Files() const { return m_files; }
 
     std::string m_strAppDir;  // the working directory at start-up with a trailing "/"
     bool m_bSound = false;

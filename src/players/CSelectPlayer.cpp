@@ -14,7 +14,7 @@
 #include "players/CPlayersIndex.h"
 
 CSelectPlayer::CSelectPlayer(CPlayerApp& app, IClock& clock, QWidget* parent)
-    : QDialog(parent), m_app(app), m_clock(clock), m_files(CDiskFileSystem::Instance()) {
+    : QDialog(parent), m_app(app), m_clock(clock), m_files(app.Files()) {
     CDialogBuilder builder(kTemplate);
     builder.Make(kListId, [](QWidget* dialog, const SControlTemplate&) {
         return new CPlayerListBox(dialog);
