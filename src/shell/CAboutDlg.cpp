@@ -74,24 +74,10 @@ bool CAboutDlg::OnInitDialog() {
     SetText(*this, IdYear, m_strYear);
     CFixedLayoutDlg::OnInitDialog();
     // The rescaling changed the size the first centring went by.
-    Centre();
+    CentreWindow();
     if (m_bPlaySound && !m_strSound.empty())
         m_sound.Play(m_strSound, CSoundCues::Mode(ECue::About));
     return true;
-}
-
-void CAboutDlg::Centre() {
-    const QWidget* owner = parentWidget();
-    QRect area;
-    if (owner && owner->isVisible()) {
-        area = owner->window()->frameGeometry();
-    } else if (const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        area = display->availableGeometry();
-    }
-    if (area.isNull()) return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(area.center());
-    move(frame.topLeft());
 }
 
 void ShowAboutBox(ISound& sound, bool bPlaySound, QWidget* parent) {

@@ -38,7 +38,6 @@ protected:
 
 private:
     void ReadTexts(const char* pszData);
-    void Centre();
 
     ISound& m_sound;
     CDibStatic* const m_picture;  // control 1036, owned by the dialog

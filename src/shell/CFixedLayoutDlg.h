@@ -41,12 +41,13 @@ protected:
     virtual SBaseUnits SystemBaseUnits() const;
 
     void showEvent(QShowEvent* event) override;
+    // Over the owner when it is shown, otherwise on the screen.
+    void CentreWindow();
 
     const std::uint16_t m_cxDesignBase = 8;
     const std::uint16_t m_cyDesignBase = 16;
 
 private:
-    void CentreWindow();
 
     bool m_bInitialised = false;
 };
