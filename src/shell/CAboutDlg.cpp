@@ -1,8 +1,6 @@
 #include "shell/CAboutDlg.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 
 #include "platform/CModal.h"
 #include "platform/ISound.h"
