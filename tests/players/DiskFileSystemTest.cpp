@@ -83,13 +83,16 @@ TEST_F(DiskFileSystem, CreatingNeverEmptiesAFileAndReplacingKeepsItsPermissions)
     }
 }
 
-// Tests run as root, whom no permission bit stops: a folder in a file's place does.
+// Tests run as root, whom no permission bit stops: a folder in a file's place, or a
+// link to itself, does.
 TEST_F(DiskFileSystem, TellsAFileThatIsThereButCannotBeReadFromAMissingOne) {
     std::string bytes = "x";
     EXPECT_EQ(m_disk.ReadAll(m_strDir + "Bob0.ply", bytes), EReadResult::Missing);
     EXPECT_EQ(m_disk.ReadAll(m_strDir + "Ann0.ply/x", bytes), EReadResult::Missing);
     fs::create_directory(m_strDir + "Eve0.ply");
     EXPECT_EQ(m_disk.ReadAll(m_strDir + "Eve0.ply", bytes), EReadResult::Failed);
+    fs::create_symlink(m_strDir + "Bob0.ply", m_strDir + "Bob0.ply");
+    EXPECT_EQ(m_disk.ReadAll(m_strDir + "Bob0.ply", bytes), EReadResult::Failed);
     EXPECT_EQ(bytes, "");
 }
 
@@ -97,7 +100,7 @@ TEST_F(DiskFileSystem, TellsAFileThatIsThereButCannotBeReadFromAMissingOne) {
 TEST_F(DiskFileSystem, RemovesOnlyTheTemporariesOfSavesThatNoRunningProcessWillFinish) {
     const std::vector<std::string> stale{".Ann0.ply.tmp99999999-1",
                                          ".x.tmp" + std::to_string(::getpid()) + "-2"};
-    const std::vector<std::string> kept{".data.tmp1-3", ".Ann0.ply.tmp", "Ann0.ply.tmp5-1",
+    const std::vector<std::string> kept{".data.tmp1-3", ".Ann0.ply.tmp", "Ann0.ply.tmp99999999-1",
                                         ".x.tmp5-"};
     for (const auto& names : {stale, kept})
         for (const std::string& name : names) std::ofstream(m_strDir + name) << "x";
