@@ -1,9 +1,23 @@
 #include "platform/CHelp.h"
 
-#include "platform/CModal.h"
+#include <QPointer>
 
-void CHelp::Show(QWidget* owner, int /*nContext*/) {
-    // The help viewer is not part of the program yet; say so rather than do nothing.
-    CModal::Message(owner, QStringLiteral("The instructions (VEXA.HLP) are not installed."),
-                    QStringLiteral("Help"), CModal::OkOnly, CModal::Information);
+#include "platform/CHelpWindow.h"
+
+void CHelp::Show(QWidget* owner, int nContext) {
+    // One help window at a time; it goes when the user closes it and is read
+    // afresh the next time.
+    static QPointer<CHelpWindow> s_pWindow;
+    if (!s_pWindow) {
+        s_pWindow = new CHelpWindow(QLatin1String(kFileName), owner);
+        s_pWindow->setAttribute(Qt::WA_DeleteOnClose);
+    } else if (owner && s_pWindow->parentWidget() != owner) {
+        // Owned by the window that asks: a window it does not belong to would be
+        // blocked while the game's main window runs modally.
+        s_pWindow->setParent(owner, s_pWindow->windowFlags());
+    }
+    s_pWindow->ShowContext(nContext);
+    s_pWindow->show();
+    s_pWindow->raise();
+    s_pWindow->activateWindow();
 }

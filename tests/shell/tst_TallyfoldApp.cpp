@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "platform/CHelpWindow.h"
 #include "platform/CSystemClock.h"
 #include "platform/CSystemRandom.h"
 #include "players/CSelectPlayer.h"
@@ -49,6 +50,8 @@ void TestTallyfoldApp::init() {
     for (const QString& name : QDir(TALLYFOLD_DATA_DIR).entryList(QDir::Files)) {
         QFile::link(QString(TALLYFOLD_DATA_DIR "/") + name, "data/" + name);
     }
+    // The help file lies beside data/, as in the game's folder.
+    QFile::link(TALLYFOLD_DATA_DIR "/VEXA.HLP", "VEXA.HLP");
     m_user = std::make_unique<CScriptedUser>();
     m_user->m_chooser = [this](const CModal::SRequest& request) { return Answer(request); };
     m_inSetup = [](QDialog& dlg) {
@@ -106,10 +109,13 @@ void TestTallyfoldApp::startUpShowsTheSplashThenTheFirstGameAndSavesAtExit() {
     });
     const std::vector<std::string> expected{"About...: ", "Tallyfold! (Basicon): ",
                                             "Tallyfold! Game Setup: ", "Select or Add Player 1: ",
-                                            "Confirmation: Add new player?",
-                                            "Help: The instructions (VEXA.HLP) are not installed."};
+                                            "Confirmation: Add new player?"};
     QVERIFY(m_user->m_log.size() >= expected.size());
-    QCOMPARE(std::vector<std::string>(m_user->m_log.begin(), m_user->m_log.begin() + 6), expected);
+    QCOMPARE(std::vector<std::string>(m_user->m_log.begin(), m_user->m_log.begin() + 5), expected);
+    // The quick instructions open in the help window beside the game, asking nothing.
+    const auto* help = m_app->MainWindow().findChild<CHelpWindow*>();
+    QVERIFY(help);
+    QCOMPARE(help->CurrentTitle(), QString("Quick Instructions"));
     QCOMPARE(m_app->MainWindow().Game().State().m_strName[0], std::string("Ann"));
     QVERIFY(QFile::exists("data/Sound.dat"));
     QVERIFY(PlayerFile().find("A 26 piece game") != std::string::npos);
