@@ -18,6 +18,7 @@
 #include <string>
 
 #include "platform/CSoundPlayer.h"
+#include "platform/CSyncCue.h"
 #include "platform/CWaveFile.h"
 #include "platform/WinPath.h"
 
@@ -112,7 +113,7 @@ const SCase kCases[] = {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    CSoundPlayer player;
+    CSoundPlayer player(&CSyncCue::Wait);
     g_pPlayer = &player;
     if (const char* events = std::getenv("TF_EVENTS")) g_pEvents = std::fopen(events, "w");
     for (const SCase& test : kCases) {

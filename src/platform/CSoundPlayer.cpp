@@ -5,7 +5,6 @@
 #include <QEventLoop>
 #include <QMediaDevices>
 
-#include "platform/CSyncCue.h"
 #include "platform/CWaveFile.h"
 #include "platform/WinPath.h"
 
@@ -29,17 +28,14 @@ QAudioFormat FormatOf(const CWaveFile& wave) {
 
 }  // namespace
 
-CSoundPlayer::CSoundPlayer(QObject* parent) : CSoundPlayer(std::nullopt, parent) {
-    // Asking for the output once now connects to the sound server, which would
-    // otherwise happen during the first cue and hold it up.
-    QMediaDevices::defaultAudioOutput();
-}
+CSoundPlayer::CSoundPlayer(FnWait wait, QObject* parent)
+    : CSoundPlayer(std::move(wait), std::nullopt, parent) {}
 
-CSoundPlayer::CSoundPlayer(const QAudioDevice& output, QObject* parent)
-    : CSoundPlayer(std::optional<QAudioDevice>(output), parent) {}
+CSoundPlayer::CSoundPlayer(FnWait wait, const QAudioDevice& output, QObject* parent)
+    : CSoundPlayer(std::move(wait), std::optional<QAudioDevice>(output), parent) {}
 
-CSoundPlayer::CSoundPlayer(std::optional<QAudioDevice> output, QObject* parent)
-    : QObject(parent), m_fixedOutput(std::move(output)) {
+CSoundPlayer::CSoundPlayer(FnWait wait, std::optional<QAudioDevice> output, QObject* parent)
+    : QObject(parent), m_fnWait(std::move(wait)), m_fixedOutput(std::move(output)) {
     m_feeder.setInterval(kFeedEveryMs);
     connect(&m_feeder, &QTimer::timeout, this, &CSoundPlayer::Feed);
 }
@@ -123,7 +119,7 @@ void CSoundPlayer::WaitUntilPlayed(int durationMs) {
 
     QEventLoop* outer = m_pWait;
     m_pWait = &loop;
-    CSyncCue::Wait(loop);
+    m_fnWait(loop);
     m_pWait = outer;
     if (m_nCue == cue) Stop();
 }

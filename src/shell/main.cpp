@@ -1,15 +1,22 @@
 #include <QApplication>
+#include <QTimer>
 #include <string>
 #include <vector>
 
-#include "platform/CSoundPlayer.h"
+#include "platform/CSoundModule.h"
 #include "platform/CSystemClock.h"
 #include "platform/CSystemRandom.h"
 #include "shell/CTallyfoldApp.h"
 
+namespace {
+constexpr int kPreloadMs = 100;
+}  // namespace
+
 int main(int argc, char* argv[]) {
     QApplication qapp(argc, argv);
-    CSoundPlayer sound;
+    CSoundModule sound;
+    // The audio stack loads while the splash is up, not before it shows.
+    QTimer::singleShot(kPreloadMs, [&sound] { sound.Preload(); });
     CSystemRandom random;
     CSystemClock clock;
     CTallyfoldApp app(sound, random, clock);

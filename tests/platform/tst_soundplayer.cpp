@@ -5,7 +5,9 @@
 #include <QtTest>
 #include <cmath>
 
+#include "platform/CSoundModule.h"
 #include "platform/CSoundPlayer.h"
+#include "platform/CSyncCue.h"
 #include "platform/CWaveFile.h"
 
 // The player finds the game's files under the working directory, as the game
@@ -34,8 +36,8 @@ private slots:
                                           {"data\\damaged.wav", true, true},
                                           {"data\\long.wav", true, false},
                                           {"data\\long.wav", false, false}}) {
-            auto player = output ? std::make_unique<CSoundPlayer>()
-                                 : std::make_unique<CSoundPlayer>(QAudioDevice());
+            auto player = output ? std::make_unique<CSoundPlayer>(&CSyncCue::Wait)
+                                 : std::make_unique<CSoundPlayer>(&CSyncCue::Wait, QAudioDevice());
             QElapsedTimer clock;
             clock.start();
             player->Play(file, sync ? ESoundMode::Sync : ESoundMode::Async);
@@ -46,7 +48,7 @@ private slots:
 
     void aSynchronousCueReturnsOnlyWhenItHasPlayed() {
         if (QMediaDevices::defaultAudioOutput().isNull()) QSKIP(kNoOutput);
-        CSoundPlayer player;
+        CSoundPlayer player(&CSyncCue::Wait);
         QElapsedTimer clock;
         clock.start();
         player.Play("data\\short.wav", ESoundMode::Sync);
@@ -56,7 +58,7 @@ private slots:
 
     void anAsynchronousCueReplacesTheOneStillPlaying() {
         if (QMediaDevices::defaultAudioOutput().isNull()) QSKIP(kNoOutput);
-        CSoundPlayer player;
+        CSoundPlayer player(&CSyncCue::Wait);
         player.Play("data\\long.wav", ESoundMode::Async);
         QTRY_VERIFY_WITH_TIMEOUT(player.IsPlaying(), 500);
         player.Play("data\\short.wav", ESoundMode::Async);
@@ -65,7 +67,7 @@ private slots:
 
     void aNewCueEndsTheWaitForTheSynchronousOneItReplaces() {
         if (QMediaDevices::defaultAudioOutput().isNull()) QSKIP(kNoOutput);
-        CSoundPlayer player;
+        CSoundPlayer player(&CSyncCue::Wait);
         QTimer::singleShot(100, &player,
                            [&player] { player.Play("data\\short.wav", ESoundMode::Async); });
         QElapsedTimer clock;
@@ -73,6 +75,23 @@ private slots:
         player.Play("data\\long.wav", ESoundMode::Sync);
         QVERIFY(clock.elapsed() < 3000);  // while the short tone plays
         QVERIFY(player.IsPlaying());
+    }
+
+    // The game plays through the module the build puts beside it; without the
+    // module it stays silent instead of failing.
+    void theGameLoadsThePlayerFromItsModule() {
+        CSoundModule missing(m_dir.path());
+        missing.Play("data\\short.wav", ESoundMode::Sync);
+        QVERIFY(!missing.Loaded());
+
+        CSoundModule module(QStringLiteral(TALLYFOLD_PROGRAM_DIR));
+        module.Preload();
+        QVERIFY(module.Loaded());
+        if (QMediaDevices::defaultAudioOutput().isNull()) QSKIP(kNoOutput);
+        QElapsedTimer clock;
+        clock.start();
+        module.Play("data\\short.wav", ESoundMode::Sync);
+        QVERIFY(clock.elapsed() >= 300);
     }
 
 private:
