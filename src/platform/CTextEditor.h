@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+
+// Opens a text file in the user's text editor without waiting for it: the
+// command in VISUAL, else the one in EDITOR, else whatever the desktop opens
+// text files with. Whether anything started is not examined; the file is
+// there either way.
+class CTextEditor {
+public:
+    // The desktop's opener; a test hands in one that only records the URL.
+    using FnOpenUrl = std::function<bool(const QUrl& url)>;
+
+    explicit CTextEditor(QProcessEnvironment environment = QProcessEnvironment::systemEnvironment(),
+                         FnOpenUrl openUrl = {});
+
+    void Open(const QString& path) const;
+
+    // The editor's command split into program and arguments, with the path
+    // appended as one argument whatever it holds; no program when neither
+    // variable names one.
+    struct SCommand {
+        QString program;
+        QStringList arguments;
+    };
+    SCommand Command(const QString& path) const;
+
+private:
+    QProcessEnvironment m_environment;
+    FnOpenUrl m_fnOpenUrl;
+};
