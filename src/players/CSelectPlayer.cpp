@@ -12,6 +12,7 @@
 #include "players/CPlayerApp.h"
 #include "players/CPlayerListBox.h"
 #include "players/CPlayersIndex.h"
+#include "players/CUserMessage.h"
 
 CSelectPlayer::CSelectPlayer(CPlayerApp& app, IClock& clock, QWidget* parent)
     : QDialog(parent), m_app(app), m_clock(clock), m_files(app.Files()) {
@@ -204,9 +205,5 @@ void CSelectPlayer::OnStatistics() {
 }
 
 void CSelectPlayer::Report(const std::string& text, const std::string& caption) {
-    const QString message = QString::fromStdString(text);
-    if (caption.empty())
-        CModal::AppMessage(message);
-    else
-        CModal::Message(this, message, QString::fromStdString(caption));
+    CUserMessage::Show(this, text, caption);
 }

@@ -9,7 +9,8 @@
 
 // Files kept in memory. Every path asked for is recorded, so a test can
 // check that nothing outside a folder was touched. Paths in m_unreadable are
-// there but cannot be read; with m_bRefuseAll no file can be made or written.
+// there but cannot be read, those in m_undeletable cannot be removed; with
+// m_bRefuseAll no file can be made or written.
 class CMemoryFileSystem : public IFileSystem {
 public:
     EReadResult ReadAll(const std::string& path, std::string& bytes) override {
@@ -33,7 +34,7 @@ public:
     }
     bool Remove(const std::string& path) override {
         m_touched.push_back(path);
-        return m_files.erase(path) == 1;
+        return m_undeletable.count(path) == 0 && m_files.erase(path) == 1;
     }
     void RemoveStaleTemporaries(const std::string& folder) override { m_cleaned.push_back(folder); }
 
@@ -53,6 +54,7 @@ public:
 
     std::map<std::string, std::string> m_files;
     std::set<std::string> m_unreadable;
+    std::set<std::string> m_undeletable;
     bool m_bRefuseAll = false;
     std::vector<std::string> m_touched;
     std::vector<std::string> m_cleaned;  // folders cleared of stale temporaries

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -42,6 +43,13 @@ public:
     // Every request as it was asked; its dialog and owner may be gone by now.
     const std::vector<CModal::SRequest>& Requests() const { return m_requests; }
     int Unscripted() const { return m_nUnscripted; }
+    // Every message box asked, as "caption|text".
+    QStringList Boxes() const {
+        QStringList boxes;
+        for (const CModal::SRequest& request : m_requests)
+            if (!request.dialog) boxes << request.caption + "|" + request.text;
+        return boxes;
+    }
 
 private:
     int Take(const CModal::SRequest& request) {

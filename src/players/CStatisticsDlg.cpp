@@ -1,0 +1,153 @@
+#include "players/CStatisticsDlg.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "platform/CDialogBuilder.h"
+#include "platform/CModal.h"
+#include "platform/CWindowPlacement.h"
+#include "players/CGameStats.h"
+#include "players/CPlayer.h"
+#include "players/CPlayerApp.h"
+#include "players/CStatistics.h"
+#include "players/CStatsReport.h"
+#include "players/CUserMessage.h"
+
+namespace {
+
+const int kRecordRole = Qt::UserRole;
+
+const CStatistics* RecordOf(const QListWidgetItem& entry) {
+    return reinterpret_cast<const CStatistics*>(entry.data(kRecordRole).value<quintptr>());
+}
+
+}  // namespace
+
+CStatisticsDlg::CStatisticsDlg(CPlayerApp& app, QWidget* parent) : QDialog(parent), m_app(app) {
+    CDialogBuilder(kTemplate).Build(*this);
+    m_pList = CDialogBuilder::ControlAs<QListWidget>(*this, kListId);
+    m_pReport = CDialogBuilder::ControlAs<QPlainTextEdit>(*this, kReportId);
+    m_pNoGame = CDialogBuilder::ControlAs<QLabel>(*this, kNoGameId);
+    m_pPrint = CDialogBuilder::ControlAs<QPushButton>(*this, kPrintId);
+    m_pPurge = CDialogBuilder::ControlAs<QPushButton>(*this, kPurgeId);
+    m_pPurgeAll = CDialogBuilder::ControlAs<QPushButton>(*this, kPurgeAllId);
+    m_pList->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    connect(m_pList, &QListWidget::itemSelectionChanged, this, [this] { OnSelChange(); });
+    connect(m_pPrint, &QPushButton::clicked, this, [this] { OnPrint(); });
+    connect(m_pPurge, &QPushButton::clicked, this, [this] { OnPurge(); });
+    connect(m_pPurgeAll, &QPushButton::clicked, this, [this] { OnPurgeAll(); });
+}
+
+void CStatisticsDlg::BuildReport(std::string& report, const CStatistics& record, bool bCrLf) const {
+    CStatsReport::BuildReport(report, m_pPlayer->m_strName, record, bCrLf);
+}
+
+void CStatisticsDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    CWindowPlacement::CentreOnOwner(*this);
+    if (!m_pPlayer) {
+        CModal::Message(this, QStringLiteral("No Valid Player Selected!"), QStringLiteral("Error"));
+        // Ended from inside its event loop: a dialog closed while it opens
+        // would leave exec() waiting on a hidden window.
+        QMetaObject::invokeMethod(
+            this, [this] { done(CModal::IdCancel); }, Qt::QueuedConnection);
+        return;
+    }
+    Fill();
+}
+
+void CStatisticsDlg::Fill() {
+    const QSignalBlocker quiet(m_pList);
+    m_pList->clear();
+    for (const auto& pRecord : m_pPlayer->m_records) {
+        m_pPurgeAll->setEnabled(true);
+        // The game in progress is still being played: nothing to report or purge yet.
+        if (pRecord.get() == m_pPlayer->m_pCurrentStats) continue;
+        auto* entry = new QListWidgetItem(QString::fromStdString(pRecord->m_strStarted));
+        entry->setData(kRecordRole, QVariant::fromValue(reinterpret_cast<quintptr>(pRecord.get())));
+        m_pList->addItem(entry);  // the list sorts by the text, month first
+    }
+    // Entries are as wide as the list scrolls, so it scrolls that far across.
+    for (int i = 0; i < m_pList->count(); ++i) {
+        QListWidgetItem* entry = m_pList->item(i);
+        entry->setSizeHint(QSize(kHorizontalExtent, m_pList->sizeHintForRow(i)));
+    }
+}
+
+void CStatisticsDlg::ClearReport() {
+    m_pReport->clear();
+    m_pNoGame->clear();
+}
+
+const CStatistics* CStatisticsDlg::SelectedRecord() const {
+    const QList<QListWidgetItem*> chosen = m_pList->selectedItems();
+    return chosen.isEmpty() ? nullptr : RecordOf(*chosen.first());
+}
+
+void CStatisticsDlg::OnSelChange() {
+    ClearReport();
+    const CStatistics* pRecord = SelectedRecord();
+    m_pPrint->setEnabled(pRecord != nullptr);
+    m_pPurge->setEnabled(pRecord != nullptr);
+    if (!pRecord) return;
+    std::string report;
+    BuildReport(report, *pRecord, true);
+    // The report's CR LF ends are the edit box's line breaks.
+    m_pReport->setPlainText(
+        QString::fromStdString(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void CStatisticsDlg::OnPrint() {
+    const CStatistics* pRecord = SelectedRecord();
+    if (!pRecord) return;
+    std::string report;
+    BuildReport(report, *pRecord, false);
+    const std::string dir = m_app.PlayersDir();
+    if (!CStatsReport::WriteFile(dir, report, m_app.Files())) {
+        CModal::AppMessage(QStringLiteral("Unable to write statistics!"));
+        return;
+    }
+    m_editor.Open(QString::fromStdString(dir + CStatsReport::kFileName));
+}
+
+void CStatisticsDlg::OnPurge() {
+    const QList<QListWidgetItem*> chosen = m_pList->selectedItems();
+    if (chosen.isEmpty()) return;
+    if (!CUserMessage::Confirm(this, "Are you sure you want to delete this record?")) return;
+    QListWidgetItem* entry = chosen.first();
+    m_pPlayer->RemoveRecord(RecordOf(*entry));
+    {
+        // Taking the entry out is no choice of the user's: Print keeps its state.
+        const QSignalBlocker quiet(m_pList);
+        delete entry;
+        m_pList->clearSelection();
+    }
+    ClearReport();
+    SavePlayer();
+    m_pPurge->setEnabled(false);
+    if (m_pList->count() == 0) m_pPurgeAll->setEnabled(false);
+}
+
+void CStatisticsDlg::OnPurgeAll() {
+    if (!CUserMessage::Confirm(this, "Are you sure you want ALL records for this player?")) return;
+    m_pPlayer->RemoveAllButCurrent();
+    ClearReport();
+    {
+        const QSignalBlocker quiet(m_pList);
+        m_pList->clear();
+    }
+    SavePlayer();
+    m_pPurgeAll->setEnabled(false);
+    m_pPurge->setEnabled(false);
+}
+
+void CStatisticsDlg::SavePlayer() {
+    // A player file that cannot be written is reported by the player itself,
+    // naming the file; the records are gone from memory all the same.
+    m_pPlayer->Save(m_app.PlayersDir());
+}
