@@ -15,8 +15,8 @@ public:
         QFile script(Script());
         if (script.open(QIODevice::WriteOnly))
             script.write(
-                "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]' \"$a\"; done >> \"$0.log\"\n"
-                "echo >> \"$0.log\"\n");
+                "#!/bin/sh\nline=\nfor a in \"$@\"; do line=\"$line[$a]\"; done\n"
+                "printf '%s\\n' \"$line\" >> \"$0.log\"\n");
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -25,22 +25,22 @@ public:
     QString Command(const QString& extra = QString()) const {
         return "\"" + Script() + "\"" + (extra.isEmpty() ? QString() : " " + extra);
     }
-    // One line per start, waiting up to five seconds for nStarts of them.
+    // One line per start: waits up to five seconds for nStarts of them, then
+    // a little more, so that a start too many shows too.
     QStringList Starts(int nStarts = 1) const {
         const QDeadlineTimer deadline(5000);
-        QStringList lines;
-        do {
-            QFile log(Script() + ".log");
-            if (log.open(QIODevice::ReadOnly))
-                lines = QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
-            if (lines.size() >= nStarts) break;
-            QThread::msleep(20);
-        } while (!deadline.hasExpired());
-        return lines;
+        while (Read().size() < nStarts && !deadline.hasExpired()) QThread::msleep(20);
+        QThread::msleep(300);
+        return Read();
     }
 
 private:
     QString Script() const { return m_dir.filePath("fake editor"); }
+    QStringList Read() const {
+        QFile log(Script() + ".log");
+        if (!log.open(QIODevice::ReadOnly)) return {};
+        return QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
 
     QTemporaryDir m_dir;
 };
