@@ -74,10 +74,6 @@ CGameDlg::CGameDlg(CPlayerApp& app, ISound& sound, IRandom& random, IClock& cloc
     m_pScoreCounter = std::make_unique<CScoreCounter>(sound);
     m_pTimer = std::make_unique<CCueTimer>(kTimerMs, [this] { OnTimer(); });
     ApplyColours();
-    // Board of the start-up screen, until the first game loads its own.
-    LoadBoard("ASMD.A");
-    m_pBoard->RefreshCounts();
-    DescribePieces();
     Refresh();
 }
 
@@ -132,32 +128,44 @@ QLabel* CGameDlg::Label(int nId) const {
     return CDialogBuilder::ControlAs<QLabel>(*this, nId);
 }
 
-void CGameDlg::SetMenu(QMenuBar* pMenu) {
-    m_pMenu = pMenu;
-    connect(pMenu, &QMenuBar::triggered, this, [this](QAction* action) {
-        if (m_fnCommand && action->data().isValid()) m_fnCommand(action->data().toInt());
-    });
+void CGameDlg::SetMenu(std::function<QMenuBar*()> make) {
+    m_fnMakeMenu = std::move(make);
 }
 
 bool CGameDlg::OnInitDialog() {
     CFixedLayoutDlg::OnInitDialog();
     // The cells keep their size whatever the rescaling did to the frame.
     m_pBoard->resize(m_pBoard->sizeHint());
-    if (m_pMenu) {
-        // The menu sits above the client area, as a window's menu does.
-        const int height = m_pMenu->sizeHint().height();
-        for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (child != m_pMenu && !child->isWindow()) child->move(child->pos() + QPoint(0, height));
-        }
-        setFixedSize(width(), this->height() + height);
-        m_pMenu->setGeometry(0, 0, width(), height);
-    }
     m_pGame->SetSound(m_app.m_bSound);
     m_pTimer->Start();
+    // The window appears only once the splash has gone, so what only the
+    // window shows is made after it: the splash comes up that much sooner.
+    if (m_fnSplash) m_fnSplash();
+    AttachMenu();
+    // Board of the start-up screen, until the first game loads its own.
+    LoadBoard("ASMD.A");
+    m_pBoard->RefreshCounts();
+    DescribePieces();
+    Refresh();
     m_pBoard->StartBlinking();
     UpdateAnchor();
-    if (m_fnSplash) m_fnSplash();
     return true;
+}
+
+void CGameDlg::AttachMenu() {
+    if (!m_fnMakeMenu || m_pMenu) return;
+    m_pMenu = m_fnMakeMenu();
+    connect(m_pMenu, &QMenuBar::triggered, this, [this](QAction* action) {
+        if (m_fnCommand && action->data().isValid()) m_fnCommand(action->data().toInt());
+    });
+    // The menu sits above the client area, as a window's menu does.
+    const int height = m_pMenu->sizeHint().height();
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child != m_pMenu && !child->isWindow()) child->move(child->pos() + QPoint(0, height));
+    }
+    setFixedSize(width(), this->height() + height);
+    m_pMenu->setGeometry(0, 0, width(), height);
+    m_pMenu->show();
 }
 
 void CGameDlg::UpdateAnchor() {

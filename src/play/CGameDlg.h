@@ -68,8 +68,9 @@ public:
     // Asks (mode 2) or not (mode 1), then closes the records and the window.
     void QuitGame(int nMode);
 
-    // The menu bar above the window's own controls; its items' commands go to m_fnCommand.
-    void SetMenu(QMenuBar* pMenu);
+    // The menu bar above the window's own controls, made by make when the
+    // window opens; its items' commands go to m_fnCommand.
+    void SetMenu(std::function<QMenuBar*()> make);
     std::function<void(int nCommand)> m_fnCommand;
     // A new game: the setup dialog, players chosen when asked for, records
     // opened, StartGame. At the end of a game with the same players.
@@ -77,7 +78,7 @@ public:
     // Replaces the setup sequence of NewGame (the soak chooses options itself).
     std::function<void(bool bNewPlayers)> m_fnNewGame;
     std::function<void()> m_fnQuickInstructions;
-    // The splash about box, shown last when the window opens.
+    // The splash about box, shown when the window opens, before it appears.
     std::function<void()> m_fnSplash;
 
     const CGameState& Game() const { return *m_pGame; }
@@ -96,6 +97,8 @@ protected:
     void reject() override;
 
 private:
+    // Makes the menu bar and moves the controls below it.
+    void AttachMenu();
     // IGameView
     void Refresh() override;
     void ShowMessage(const std::string& title, const std::string& text) override;
@@ -129,6 +132,7 @@ private:
     ISound& m_sound;
     IRandom& m_random;
     IClock& m_clock;
+    std::function<QMenuBar*()> m_fnMakeMenu;
     QMenuBar* m_pMenu = nullptr;
     CGameBoard* m_pBoard = nullptr;
     std::array<COperatorButton*, 2> m_pOperator{};

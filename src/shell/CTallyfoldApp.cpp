@@ -16,7 +16,7 @@ CTallyfoldApp::CTallyfoldApp(ISound& sound, IRandom& random, IClock& clock)
       m_clock(clock),
       m_menu(kMenu),
       m_dlgMain(*this, sound, random, clock) {
-    m_dlgMain.SetMenu(m_menu.Build(&m_dlgMain));
+    m_dlgMain.SetMenu([this] { return m_menu.Build(&m_dlgMain); });
     m_dlgMain.m_fnCommand = [this](int nCommand) { OnCommand(nCommand); };
     m_dlgMain.m_fnQuickInstructions = [this] { OnCommand(IdQuickInstructions); };
     m_dlgMain.m_fnSplash = [this] { ShowAboutBox(m_sound, m_dlgMain.Game().State().m_bSound); };
