@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -164,7 +165,12 @@ void TestTallyfoldApp::quitGameInTheSetupClosesAndSavesTheRecords() {
             CDialogBuilder::ControlAs<QAbstractButton>(dlg, CGameSetupDlg::kQuitGame)->click();
             return dlg.result();
         };
-        m_app->OnCommand(CTallyfoldApp::IdNewGame);
+        // Chosen from the menu, as the user does.
+        QAction* newGame = nullptr;
+        for (QAction* action : m_app->MainWindow().findChild<QMenuBar*>()->findChildren<QAction*>())
+            if (action->text() == "New &Game\tCtrl+N") newGame = action;
+        QVERIFY(newGame);
+        newGame->trigger();
         QVERIFY(!m_app->m_pPlayers[0]);
     });
     const std::string saved = PlayerFile();
