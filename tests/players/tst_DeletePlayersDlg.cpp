@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
@@ -13,73 +12,53 @@
 
 namespace {
 
-const std::string kDir = "players/";
 const QString kAsk = "Confirmation|Delete the selected players and their saved games?";
-// Listed without regard to case: ann (ann0.ply), Bob, Zoe; Max sits in the game.
-const std::string kIndex =
-    "Zoe\r\nZoe0.ply\r\nMax\r\nMax0.ply\r\nBob\r\nBob0.ply\r\nann\r\nann0.ply\r\n";
+const char* const kFiles[] = {"players/Zoe0.ply", "players/Max0.ply", "players/Bob0.ply",
+                              "players/ann0.ply"};
 
 }  // namespace
 
-// The players of an index in memory; Max is player one of the game in progress.
+// Zoe, Max, Bob and ann in an index in memory; Max plays the game in progress.
+// The bookkeeping of a deletion is PlayerDeletionTest's; this is the asking.
 class DeletePlayersDlgTest : public QObject {
     Q_OBJECT
 
     CMemoryFileSystem m_files;
     CFixedClock m_clock{std::tm{}};
-    std::unique_ptr<CPlayerApp> m_app;
     std::unique_ptr<CModalScript> m_script;
-    std::unique_ptr<CDeletePlayersDlg> m_dlg;
-    QStringList m_seen;  // what "list" and "ok?" saw
+    std::unique_ptr<CPlayerApp> m_app;
 
-    CPlayerListBox* List() const {
-        return CDialogBuilder::ControlAs<CPlayerListBox>(*m_dlg, CDeletePlayersDlg::kListId);
-    }
-    QPushButton* Ok() const { return CDialogBuilder::ControlAs<QPushButton>(*m_dlg, 1); }
-    // "row N" selects one entry, "ctrl N" adds one; "1", "2" click OK, Cancel;
-    // "list" notes the names, "ok?" whether OK is enabled.
-    void Do(const QStringList& steps) {
-        for (const QString& step : steps) {
-            const int nRow = step.section(' ', 1).toInt();
-            if (step.startsWith("row ") || step.startsWith("ctrl ")) {
-                QTest::mouseClick(List()->viewport(), Qt::LeftButton,
-                                  step.startsWith("ctrl") ? Qt::ControlModifier : Qt::NoModifier,
-                                  List()->visualItemRect(List()->item(nRow)).center());
-            } else if (step == "list") {
-                for (int i = 0; i < List()->count(); ++i) m_seen << List()->item(i)->text();
-            } else if (step == "ok?") {
-                m_seen << (Ok()->isEnabled() ? "OK on" : "OK off");
-            } else {
-                QTest::mouseClick(CDialogBuilder::ControlAs<QPushButton>(*m_dlg, step.toInt()),
-                                  Qt::LeftButton);
-            }
-        }
-    }
-    // Runs the dialog with no parent, as the menu command does; "open" is
-    // noted when the steps leave it open.
-    int Run(const QStringList& steps, std::vector<int> answers = {}) {
-        m_dlg = std::make_unique<CDeletePlayersDlg>(*m_app);
+    // Runs the dialog with no parent, as the menu command does: notes the
+    // names listed, clicks the rows (a negative one with Ctrl) and OK, and
+    // notes whether OK was enabled and whether the dialog stayed open.
+    QStringList Run(const std::vector<int>& rows, std::vector<int> answers = {}) {
+        CDeletePlayersDlg dlg(*m_app);
+        QStringList seen;
         m_script->Answer([&](const CModal::SRequest&) {
-            Do(steps);
-            if (m_dlg->isVisible()) m_seen << "open";
-            return m_dlg->isVisible() ? int(CModal::IdCancel) : m_dlg->result();
+            auto* list = CDialogBuilder::ControlAs<CPlayerListBox>(dlg, CDeletePlayersDlg::kListId);
+            auto* ok = CDialogBuilder::ControlAs<QPushButton>(dlg, 1);
+            for (int i = 0; i < list->count(); ++i) seen << list->item(i)->text();
+            seen << QString::number(ok->isEnabled());
+            for (int row : rows)
+                QTest::mouseClick(list->viewport(), Qt::LeftButton,
+                                  row < 0 ? Qt::ControlModifier : Qt::NoModifier,
+                                  list->visualItemRect(list->item(std::abs(row))).center());
+            seen << QString::number(ok->isEnabled());
+            QTest::mouseClick(ok, Qt::LeftButton);
+            seen << (dlg.isVisible() ? "open" : "closed");
+            return dlg.isVisible() ? int(CModal::IdCancel) : dlg.result();
         });
         for (int answer : answers) m_script->Answer(answer);
-        return CModal::Run(*m_dlg);
-    }
-    std::string& File(const std::string& name) { return m_files.m_files[kDir + name]; }
-    QStringList Files() const {
-        QStringList names;
-        for (const auto& [path, bytes] : m_files.m_files)
-            names << QString::fromStdString(path.substr(kDir.size()));
-        return names;
+        CModal::Run(dlg);
+        return seen;
     }
 
 private slots:
     void init() {
         m_files = CMemoryFileSystem();
-        for (const char* name : {"Zoe0.ply", "Max0.ply", "Bob0.ply", "ann0.ply"}) File(name) = name;
-        File("data") = kIndex;
+        for (const char* path : kFiles) m_files.m_files[path] = path;
+        m_files.m_files["players/data"] =
+            "Zoe\nZoe0.ply\nMax\nMax0.ply\nBob\nBob0.ply\nann\nann0.ply\n";
         m_app = std::make_unique<CPlayerApp>(
             FnMessage{}, [] { return std::string(); }, m_files);
         m_app->m_pPlayers[0] = std::make_unique<CGamePlayer>(m_clock, FnMessage{}, m_files);
@@ -87,54 +66,32 @@ private slots:
         m_app->m_pPlayers[0]->m_strFile = "Max0.ply";
         m_script.reset();
         m_script = std::make_unique<CModalScript>();
-        m_seen.clear();
     }
 
-    void offersAllButTheGamesPlayersAndDeletesTheChosenAfterYes() {
-        QCOMPARE(Run({"list", "ok?", "row 0", "ctrl 2", "ok?", "1"}, {CModal::IdYes}),
-                 int(CModal::IdOk));
-        QCOMPARE(m_seen, (QStringList{"ann", "Bob", "Zoe", "OK off", "OK on"}));
+    void okWaitsForAChoiceAndNoChangesNothing() {
+        const auto before = m_files.m_files;
+        QCOMPARE(Run({1, -1}), (QStringList{"ann", "Bob", "Zoe", "0", "0", "open"}));
+        QCOMPARE(Run({1}, {CModal::IdNo}).mid(4), (QStringList{"1", "open"}));
         QCOMPARE(m_script->Boxes(), QStringList{kAsk});
-        QCOMPARE(Files(), (QStringList{"Bob0.ply", "Max0.ply", "data"}));
-        QCOMPARE(File("data"), std::string("Max\r\nMax0.ply\r\nBob\r\nBob0.ply\r\n"));
+        QVERIFY(m_files.m_files == before);
     }
 
-    void noCancelOrNothingChosenLeavesEveryFileAsItWas() {
-        for (const auto& [steps, answers, seen] :
-             {std::tuple(QStringList{"row 1", "1"}, std::vector<int>{CModal::IdNo},
-                         QStringList{"open"}),
-              std::tuple(QStringList{"row 1", "2"}, std::vector<int>{}, QStringList{}),
-              std::tuple(QStringList{"row 1", "ctrl 1", "ok?"}, std::vector<int>{},
-                         QStringList{"OK off", "open"})}) {
-            init();
-            const auto before = m_files.m_files;
-            Run(steps, answers);
-            QCOMPARE(m_seen, seen);
-            QVERIFY(before == m_files.m_files);
-            QCOMPARE(m_script->Boxes(), answers.empty() ? QStringList{} : QStringList{kAsk});
-        }
-    }
-
-    void playersThatCouldNotBeDeletedAreNamedInOneBoxAndStayListed() {
-        m_files.m_undeletable = {"players/ann0.ply", "players/Zoe0.ply"};
-        QCOMPARE(Run({"row 0", "ctrl 1", "ctrl 2", "1"}, {CModal::IdYes}), int(CModal::IdOk));
+    void yesDeletesTheChosenAndNamesThoseThatCouldNotGoInOneBox() {
+        m_files.m_undeletable = {"players/Zoe0.ply"};
+        QCOMPARE(Run({0, -2}, {CModal::IdYes}).mid(4), (QStringList{"1", "closed"}));
         QCOMPARE(m_script->Boxes(),
                  (QStringList{kAsk,
-                              "File Error|These players could not be deleted and "
-                              "are kept:\nann\nZoe"}));
-        QCOMPARE(File("data"),
-                 std::string("Max\r\nMax0.ply\r\nann\r\nann0.ply\r\nZoe\r\nZoe0.ply\r\n"));
+                              "File Error|These players could not be deleted and are kept:\nZoe"}));
+        QCOMPARE(m_files.m_files.count("players/ann0.ply"), std::size_t(0));
+        QCOMPARE(m_files.m_files["players/data"],
+                 std::string("Max\r\nMax0.ply\r\nBob\r\nBob0.ply\r\nZoe\r\nZoe0.ply\r\n"));
     }
 
-    void anIndexThatCannotBeWrittenOrMadeAsksForAReinstall() {
+    void anIndexThatCannotBeWrittenAsksForAReinstallAndCloses() {
         m_files.m_bRefuseAll = true;
-        QCOMPARE(Run({"row 1", "1"}, {CModal::IdYes}), int(CModal::IdOk));
+        QCOMPARE(Run({1}, {CModal::IdYes}).last(), QString("closed"));
         QCOMPARE(m_script->Boxes(), (QStringList{kAsk, "File Error|Please re-install Brainwick!"}));
-        QCOMPARE(Files(), (QStringList{"Max0.ply", "Zoe0.ply", "ann0.ply", "data"}));
-        m_files.m_files.clear();  // no index, and none can be made
-        Run({"list"});
-        QCOMPARE(m_seen, QStringList{"open"});
-        QCOMPARE(m_script->Boxes().last(), QString("File Error|Please re-install Brainwick!"));
+        QCOMPARE(m_files.m_files.count("players/Bob0.ply"), std::size_t(0));
     }
 };
 

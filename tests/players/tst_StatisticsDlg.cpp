@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -15,7 +14,6 @@
 #include "players/CPlayerApp.h"
 #include "players/CStatisticsDlg.h"
 #include "players/CUserMessage.h"
-#include "support/CFakeEditor.h"
 #include "support/CFixedClock.h"
 #include "support/CModalScript.h"
 
@@ -23,74 +21,72 @@ namespace {
 
 const QString kPurgeOne = "Confirmation|Are you sure you want to delete this record?";
 const QString kPurgeAll = "Confirmation|Are you sure you want ALL records for this player?";
-
-// Started texts in the order they are added: the list shows them month first,
-// 12 AM after 01 AM.
-const std::vector<std::string> kStarted = {"12/31/98 at 11:59:01 PM", "01/02/99 at 12:30:00 AM",
-                                           "01/02/99 at 01:00:00 AM"};
-const QStringList kListed = {"01/02/99 at 01:00:00 AM", "01/02/99 at 12:30:00 AM",
-                             "12/31/98 at 11:59:01 PM"};
+// Listed as text, month first: 12/31/98 last, 12 AM after 01 AM.
+const QString kListed = "01/02/99 at 01:00:00 AM,01/02/99 at 12:30:00 AM,12/31/98 at 11:59:01 PM";
+const char* const kReport =
+    "BRAINWICK GAME STATISTICS\n\nGame Title: Quick\nGame Player: Ann\n\n%1Game was finished "
+    "on Sunday, 03/07/99 at 02:31 PM\n\nScore: 1\nThe game was played against %2.\nThe "
+    "player...\ndid not win the game\nmissed the optimal move 0 time(s)\npassed a turn 0 "
+    "time(s)\ntook the operator hint 0 time(s)\ntook the optimal hint 0 time(s)\n";
 
 }  // namespace
 
 // Ann, in a program directory whose name holds a space, with three finished
-// games and one in progress, as the game's seats hold a player: reporting
-// through the application's message boxes.
+// games and one in progress; she reports through the application's boxes, as
+// the game's seats do.
 class StatisticsDlgTest : public QObject {
     Q_OBJECT
 
     CFixedClock m_clock{std::tm{}};
     std::unique_ptr<CModalScript> m_script;
-    std::unique_ptr<QTemporaryDir> m_root;  // holds "my games/players"
+    std::unique_ptr<QTemporaryDir> m_root;
     std::unique_ptr<CPlayerApp> m_app;
     std::unique_ptr<CGamePlayer> m_player;
     std::unique_ptr<CStatisticsDlg> m_dlg;  // last, so that it goes first
 
-    QString PlayersDir() const { return QString::fromStdString(m_app->PlayersDir()); }
     QString FileText(const QString& name) const {
-        QFile file(PlayersDir() + name);
+        QFile file(QString::fromStdString(m_app->PlayersDir()) + name);
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "(none)";
     }
-    CGameStats& AddRecord(const std::string& started) {
-        auto pRecord = std::make_unique<CGameStats>();
-        pRecord->m_strStarted = started;
-        pRecord->m_strTitle = "16 pieces, + - x /, positive numbers";
-        pRecord->m_strEnded = "Game was finished on Sunday, 03/07/99 at 02:31 PM";
-        pRecord->m_strOpponent = "the computer";
-        m_player->m_records.push_back(std::move(pRecord));
-        return static_cast<CGameStats&>(*m_player->m_records.back());
+    void NewPlayer(IFileSystem& files, const std::vector<std::string>& started) {
+        m_player = std::make_unique<CGamePlayer>(m_clock, CUserMessage::For(nullptr), files);
+        m_player->m_strName = "Ann";
+        m_player->m_strFile = "Ann0.ply";
+        for (const std::string& text : started) {
+            auto pRecord = std::make_unique<CGameStats>();
+            pRecord->m_strStarted = text;
+            pRecord->m_strTitle = "Quick";
+            pRecord->m_strEnded = "Game was finished on Sunday, 03/07/99 at 02:31 PM";
+            pRecord->m_strOpponent = "the computer";
+            m_player->m_records.push_back(std::move(pRecord));
+        }
     }
-    template <class T>
-    T* Control(int id) const {
-        return CDialogBuilder::ControlAs<T>(*m_dlg, id);
-    }
-    QStringList Listed() const {
-        QStringList texts;
-        auto* list = Control<QListWidget>(CStatisticsDlg::kListId);
-        for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
-        return texts;
-    }
-    // The enabled buttons among Purge, Purge All and Print.
-    QString Enabled() const {
-        QStringList names;
-        for (auto [id, name] : {std::pair(CStatisticsDlg::kPurgeId, "Purge"),
-                                {CStatisticsDlg::kPurgeAllId, "PurgeAll"},
-                                {CStatisticsDlg::kPrintId, "Print"}})
-            if (Control<QPushButton>(id)->isEnabled()) names << name;
-        return names.join(' ');
+    QWidget* Control(int id) const { return CDialogBuilder::Control(*m_dlg, id); }
+    QListWidget* List() const {
+        return static_cast<QListWidget*>(Control(CStatisticsDlg::kListId));
     }
     QString Report() const {
-        return Control<QPlainTextEdit>(CStatisticsDlg::kReportId)->toPlainText();
+        return static_cast<QPlainTextEdit*>(Control(CStatisticsDlg::kReportId))->toPlainText();
     }
-    QString NoGame() const { return Control<QLabel>(CStatisticsDlg::kNoGameId)->text(); }
-    void Click(int id) { QTest::mouseClick(Control<QPushButton>(id), Qt::LeftButton); }
+    // The entries | the enabled ones of Purge, Purge All, Print | the no-game line.
+    QString State() const {
+        QStringList entries, enabled;
+        for (int i = 0; i < List()->count(); ++i) entries << List()->item(i)->text();
+        for (int id :
+             {CStatisticsDlg::kPurgeId, CStatisticsDlg::kPurgeAllId, CStatisticsDlg::kPrintId})
+            if (Control(id)->isEnabled()) enabled << QString::number(id);
+        const QString noGame = static_cast<QLabel*>(Control(CStatisticsDlg::kNoGameId))->text();
+        return entries.join(',') + "|" + enabled.join(' ') + "|" + noGame;
+    }
+    void Click(int id) {
+        QTest::mouseClick(static_cast<QPushButton*>(Control(id)), Qt::LeftButton);
+    }
     void Row(int nRow) {
-        auto* list = Control<QListWidget>(CStatisticsDlg::kListId);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(nRow)).center());
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
+                          List()->visualItemRect(List()->item(nRow)).center());
     }
     // Runs the dialog; steps work it while it is open, answers go to the boxes
-    // it asks. The result the dialog closed with, or OK when the steps left it open.
+    // it asks. The result it closed with, or OK when the steps left it open.
     int Run(const std::function<void()>& steps, std::vector<int> answers = {}) {
         m_dlg = std::make_unique<CStatisticsDlg>(*m_app);
         m_dlg->m_pPlayer = m_player.get();
@@ -106,157 +102,122 @@ class StatisticsDlgTest : public QObject {
 private slots:
     void init() {
         m_dlg.reset();
+        m_script.reset();  // its destructor stops every answerer
+        m_script = std::make_unique<CModalScript>();
         m_root = std::make_unique<QTemporaryDir>();
         const QString appDir = m_root->filePath("my games");
         QVERIFY(QDir().mkpath(appDir + "/players"));
         m_app =
             std::make_unique<CPlayerApp>(FnMessage{}, [appDir] { return appDir.toStdString(); });
         m_app->InitInstance({});
-        m_player = std::make_unique<CGamePlayer>(m_clock, CUserMessage::For(nullptr));
-        m_player->m_strName = "Ann";
-        m_player->m_strFile = "Ann0.ply";
-        for (const std::string& started : kStarted) AddRecord(started);
+        NewPlayer(
+            CDiskFileSystem::Instance(),
+            {"12/31/98 at 11:59:01 PM", "01/02/99 at 12:30:00 AM", "01/02/99 at 01:00:00 AM"});
         m_player->StartStats("this game");
-        m_script.reset();
-        m_script = std::make_unique<CModalScript>();
     }
 
-    void opensWithTheFinishedGamesSortedAsTextAndNoGameSelected() {
-        Run([] {});
-        QCOMPARE(Listed(), kListed);  // the game in progress is not among them
-        QCOMPARE(Enabled(), QString("PurgeAll"));
-        QCOMPARE(NoGame(), QString("No Game Selected"));
-        QCOMPARE(Report(), QString());
-        auto* list = Control<QListWidget>(CStatisticsDlg::kListId);
-        QCOMPARE(list->horizontalScrollBar()->maximum() + list->viewport()->width(),
-                 CStatisticsDlg::kHorizontalExtent);
-        QCOMPARE(m_script->Boxes(), QStringList{});
-    }
-
-    void aSelectedGameShowsItsReportLineByLineAndNoGameSelectedIsGoneForGood() {
-        CGameStats& record = *static_cast<CGameStats*>(m_player->m_records.at(0).get());
+    void listsTheFinishedGamesAsTextAndASelectionShowsItsReportForGood() {
+        auto& record = static_cast<CGameStats&>(*m_player->m_records.at(0));
         record.m_strOpponent.clear();
         record.m_nTimesPlayed = 3;
-        record.m_bDidNotWin = false;
-        QString shown, noGame, afterClear, enabled;
-        int nLines = 0;
+        QStringList seen;
         Run([&] {
+            seen << State();
             Row(2);
-            shown = Report();
-            nLines = Control<QPlainTextEdit>(CStatisticsDlg::kReportId)->blockCount();
-            noGame = NoGame();
-            enabled = Enabled();
-            Control<QListWidget>(CStatisticsDlg::kListId)->clearSelection();
-            afterClear = NoGame() + "/" + Report() + "/" + Enabled();
+            seen << State() << Report();
+            List()->clearSelection();
+            seen << State() + Report();
         });
-        QCOMPARE(shown, QString("BRAINWICK GAME STATISTICS\n\n"
-                                "Game Title: 16 pieces, + - x /, positive numbers\n"
-                                "Game Player: Ann\n\nNumber of times game played: 3\n"
-                                "Game was finished on Sunday, 03/07/99 at 02:31 PM\n\nScore: 1\n"
-                                "The game was played against an unknown player.\nThe player...\n"
-                                "earned the highest score\nmissed the optimal move 0 time(s)\n"
-                                "passed a turn 0 time(s)\ntook the operator hint 0 time(s)\n"
-                                "took the optimal hint 0 time(s)\n"));
-        QCOMPARE(nLines, 17);  // 16 lines and the empty one after the last line end
-        QCOMPARE(noGame, QString());
-        QCOMPARE(enabled, QString("Purge PurgeAll Print"));
-        QCOMPARE(afterClear, QString("//PurgeAll"));
+        QCOMPARE(seen,
+                 (QStringList{
+                     kListed + "|1036|No Game Selected", kListed + "|1035 1036 1033|",
+                     QString(kReport).arg("Number of times game played: 3\n", "an unknown player"),
+                     kListed + "|1036|"}));
+        QCOMPARE(List()->horizontalScrollBar()->maximum() + List()->viewport()->width(), 480);
     }
 
-    void purgingAsksThenDeletesTheRecordAndSavesAndTheLastOneDisablesBoth() {
+    void purgingTheLastEntryDisablesBothPurgesAndEveryPurgeIsSaved() {
         QStringList seen;
         Run(
             [&] {
                 Row(0);
                 Click(CStatisticsDlg::kPurgeId);  // No
-                seen << Listed().join(',') + "|" + Enabled();
                 for (int i = 0; i < 3; ++i) {
                     Row(0);
                     Click(CStatisticsDlg::kPurgeId);
-                    seen << Listed().join(',') + "|" + Enabled() + "|" + Report() + NoGame();
+                    seen << State() + Report();
                 }
             },
             {CModal::IdNo, CModal::IdYes, CModal::IdYes, CModal::IdYes});
-        QCOMPARE(seen, (QStringList{kListed.join(',') + "|Purge PurgeAll Print",
-                                    kListed.mid(1).join(',') + "|PurgeAll Print|",
-                                    kListed.at(2) + "|PurgeAll Print|", "|Print|"}));
-        QCOMPARE(m_script->Boxes(), (QStringList{kPurgeOne, kPurgeOne, kPurgeOne, kPurgeOne}));
-        // Only the game in progress is left, in memory and on file.
-        QCOMPARE(m_player->m_records.size(), std::size_t(1));
-        QCOMPARE(m_player->m_records.at(0).get(), m_player->m_pCurrentStats);
-        QCOMPARE(FileText("Ann0.ply").count("Start Game Stats"), 1);
-        QVERIFY(FileText("Ann0.ply").contains("this game\r\n"));
+        QCOMPARE(seen, (QStringList{kListed.section(',', 1) + "|1036 1033|",
+                                    kListed.section(',', 2) + "|1036 1033|", "|1033|"}));
+        QCOMPARE(m_script->Boxes(), QStringList(4, kPurgeOne));
+        QCOMPARE(FileText("Ann0.ply").count("Start Game Stats"), 1);  // the game in progress
     }
 
-    void purgeAllSparesTheGameInProgressAndSavesEvenWithNothingListed() {
-        for (const bool bOnlyCurrent : {false, true}) {
+    void purgeAllSparesTheGameInProgressAndSavesAndAFailedSaveIsTold() {
+        CMemoryFileSystem refusing;
+        refusing.m_bRefuseAll = true;
+        for (int nCase : {0, 1, 2}) {  // three games, only the one in progress, unwritable
             init();
-            if (bOnlyCurrent) m_player->RemoveAllButCurrent();
+            if (nCase > 0) {
+                NewPlayer(
+                    nCase == 1 ? static_cast<IFileSystem&>(CDiskFileSystem::Instance()) : refusing,
+                    {});
+                m_player->StartStats("this game");
+            }
             QStringList seen;
             Run(
                 [&] {
-                    seen << Listed().join(',') + "|" + Enabled();
+                    seen << State();
                     Click(CStatisticsDlg::kPurgeAllId);  // No
-                    seen << QString::number(Listed().size()) + "|" + FileText("Ann0.ply");
                     Click(CStatisticsDlg::kPurgeAllId);
-                    seen << Listed().join(',') + "|" + Enabled();
+                    seen << State();
                 },
                 {CModal::IdNo, CModal::IdYes});
-            QCOMPARE(seen, (QStringList{(bOnlyCurrent ? "" : kListed.join(',')) + "|PurgeAll",
-                                        QString::number(bOnlyCurrent ? 0 : 3) + "|(none)", "|"}));
-            QCOMPARE(m_script->Boxes(), (QStringList{kPurgeAll, kPurgeAll}));
+            QCOMPARE(seen,
+                     (QStringList{(nCase == 0 ? kListed : "") + "|1036|No Game Selected", "||"}));
             QCOMPARE(m_player->m_records.size(), std::size_t(1));
-            QCOMPARE(FileText("Ann0.ply").count("Start Game Stats"), 1);
+            QCOMPARE(FileText("Ann0.ply").count("Start Game Stats"), nCase == 2 ? 0 : 1);
+            QCOMPARE(m_script->Boxes(),
+                     QStringList({kPurgeAll, kPurgeAll}) +
+                         (nCase == 2 ? QStringList{"Tallyfold|Unable to save the player file " +
+                                                   QString::fromStdString(m_app->PlayersDir()) +
+                                                   "Ann0.ply!"}
+                                     : QStringList{}));
         }
     }
 
-    void aPlayerFileThatCannotBeSavedIsToldByThePlayersOwnMessage() {
-        CMemoryFileSystem files;
-        files.m_bRefuseAll = true;
-        m_player = std::make_unique<CGamePlayer>(m_clock, CUserMessage::For(nullptr), files);
-        m_player->m_strName = "Ann";
-        m_player->m_strFile = "Ann0.ply";
-        AddRecord(kStarted[0]);
-        Run([&] { Click(CStatisticsDlg::kPurgeAllId); }, {CModal::IdYes});
-        QCOMPARE(m_script->Boxes(),
-                 (QStringList{kPurgeAll, "Tallyfold|Unable to save the player file " +
-                                             PlayersDir() + "Ann0.ply!"}));
-    }
-
+    // The editor is a script that logs its arguments, each in brackets.
     void printWritesTheReportAndHandsItsPathToTheEditorAsOneArgument() {
-        CFakeEditor editor;
+        QFile script(m_root->filePath("editor"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nfor a in \"$@\"; do printf '[%s]' \"$a\"; done > \"$0.log\"\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         qunsetenv("VISUAL");
-        qputenv("EDITOR", editor.Command().toUtf8());
-        // A folder in the report's place: it cannot be written.
-        QVERIFY(QDir(PlayersDir()).mkdir("stats.txt"));
-        QString afterFailure;
+        qputenv("EDITOR", script.fileName().toUtf8());
+        QVERIFY(QDir(m_root->filePath("my games/players")).mkdir("stats.txt"));  // unwritable
         Run([&] {
             Click(CStatisticsDlg::kPrintId);  // disabled: nothing selected
             Row(0);
             Click(CStatisticsDlg::kPrintId);
-            afterFailure = FileText("stats.txt");
-            QDir(PlayersDir()).rmdir("stats.txt");
+            QTest::qWait(300);  // time enough for an editor that should not start
+            QVERIFY(!QFile::exists(script.fileName() + ".log"));
+            QDir(m_root->filePath("my games/players")).rmdir("stats.txt");
             Click(CStatisticsDlg::kPrintId);
         });
-        QCOMPARE(m_script->Boxes(), QStringList{"Tallyfold|Unable to write statistics!"});
-        QCOMPARE(afterFailure, QString("(none)"));
-        QCOMPARE(editor.Starts(), QStringList{"[" + PlayersDir() + "stats.txt]"});
-        QCOMPARE(FileText("stats.txt"),
-                 QString("BRAINWICK GAME STATISTICS\r\n\r\n"
-                         "Game Title: 16 pieces, + - x /, positive numbers\r\n"
-                         "Game Player: Ann\r\n\r\n"
-                         "Game was finished on Sunday, 03/07/99 at 02:31 PM\r\n\r\nScore: 1\r\n"
-                         "The game was played against the computer.\r\nThe player...\r\n"
-                         "did not win the game\r\nmissed the optimal move 0 time(s)\r\n"
-                         "passed a turn 0 time(s)\r\ntook the operator hint 0 time(s)\r\n"
-                         "took the optimal hint 0 time(s)\r\n"));
         qunsetenv("EDITOR");
+        QCOMPARE(m_script->Boxes(), QStringList{"Tallyfold|Unable to write statistics!"});
+        QCOMPARE(FileText("stats.txt"),
+                 QString(kReport).arg("", "the computer").replace("\n", "\r\n"));
+        const QString expected = "[" + m_root->filePath("my games/players/stats.txt]");
+        QTRY_COMPARE(FileText("../../editor.log"), expected);
     }
 
     void withoutAPlayerItSaysSoAndClosesWithCancel() {
         m_player.reset();
         QCOMPARE(Run([] {}), int(CModal::IdCancel));
-        QVERIFY(!m_dlg->isVisible());
         QCOMPARE(m_script->Boxes(), QStringList{"Error|No Valid Player Selected!"});
     }
 };
