@@ -5,7 +5,9 @@
 
 #include "platform/CHelp.h"
 #include "platform/CModal.h"
+#include "players/CDeletePlayersDlg.h"
 #include "players/CSelectPlayer.h"
+#include "players/CStatisticsDlg.h"
 #include "shell/CAboutDlg.h"
 
 CTallyfoldApp::CTallyfoldApp(ISound& sound, IRandom& random, IClock& clock)
@@ -69,8 +71,7 @@ void CTallyfoldApp::OnCommand(int nCommand) {
         OnPlayerStatistics();
         break;
     case IdDeletePlayers:
-        CModal::AppMessage(QStringLiteral("Deleting players is not available yet."),
-                           CModal::OkOnly, CModal::Information);
+        OnDeletePlayers();
         break;
     case IdInstructions:
     case IdHelp:
@@ -90,7 +91,17 @@ void CTallyfoldApp::OnCommand(int nCommand) {
 void CTallyfoldApp::OnPlayerStatistics() {
     CSelectPlayer dlg(*this, m_clock);
     dlg.m_bStatsMode = true;
+    dlg.m_fnShowStatistics = [this, &dlg](CGamePlayer& player) {
+        CStatisticsDlg statistics(*this, &dlg);
+        statistics.m_pPlayer = &player;
+        CModal::Run(statistics);
+    };
     dlg.DoModal(0);
+}
+
+void CTallyfoldApp::OnDeletePlayers() {
+    CDeletePlayersDlg dlg(*this);
+    CModal::Run(dlg);
 }
 
 void CTallyfoldApp::OnHelp(int nContext) {

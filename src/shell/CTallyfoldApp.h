@@ -48,6 +48,7 @@ protected:
 
 private:
     void OnPlayerStatistics();
+    void OnDeletePlayers();
     void OnHelp(int nContext);
 
     ISound& m_sound;

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -8,7 +9,9 @@
 #include "platform/CHelpWindow.h"
 #include "platform/CSystemClock.h"
 #include "platform/CSystemRandom.h"
+#include "players/CDeletePlayersDlg.h"
 #include "players/CSelectPlayer.h"
+#include "players/CStatisticsDlg.h"
 #include "shell/CGameSetupDlg.h"
 #include "shell/CTallyfoldApp.h"
 #include "support/CScriptedUser.h"
@@ -27,6 +30,7 @@ private slots:
     void ctrlNOpensTheSetupFromInsideADialog();
     void escapeAtTheFirstSetupLeavesTheWindowInert();
     void quitGameInTheSetupClosesAndSavesTheRecords();
+    void maintenanceCommandsOpenStatisticsAndDeletion();
 
 private:
     // Runs the program; inMain acts while the main window is open.
@@ -176,6 +180,33 @@ void TestTallyfoldApp::quitGameInTheSetupClosesAndSavesTheRecords() {
     const std::string saved = PlayerFile();
     QVERIFY(saved.find("the computer") != std::string::npos);
     QVERIFY(saved.find("FALSE") != std::string::npos);
+}
+
+// Statistics of a player of the game in progress show that object, whose
+// current record is never listed; deletion does not offer the game's players.
+void TestTallyfoldApp::maintenanceCommandsOpenStatisticsAndDeletion() {
+    int listed = -1;
+    int offered = -1;
+    Run({}, [&] {
+        QTRY_VERIFY(m_app->MainWindow().Game().State().m_bGameStarted);
+        m_user->m_chooser = [&](const CModal::SRequest& request) {
+            QDialog& dlg = *request.dialog;
+            if (request.caption == "Select Player") {
+                CDialogBuilder::ControlAs<QListWidget>(dlg, CSelectPlayer::kListId)->setCurrentRow(0);
+                CDialogBuilder::ControlAs<QAbstractButton>(dlg, CSelectPlayer::kStatisticsId)->click();
+            } else if (request.caption == "Player Statistics") {
+                listed = CDialogBuilder::ControlAs<QListWidget>(dlg, CStatisticsDlg::kListId)->count();
+            } else if (request.caption == "Delete Players") {
+                offered = CDialogBuilder::ControlAs<QListWidget>(dlg, CDeletePlayersDlg::kListId)->count();
+            }
+            return int(CModal::IdCancel);
+        };
+        m_app->OnCommand(CTallyfoldApp::IdPlayerStatistics);
+        m_app->OnCommand(CTallyfoldApp::IdDeletePlayers);
+        m_user->m_chooser = [this](const CModal::SRequest& request) { return Answer(request); };
+    });
+    QCOMPARE(listed, 0);
+    QCOMPARE(offered, 0);
 }
 
 QTEST_MAIN(TestTallyfoldApp)
