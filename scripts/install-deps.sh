@@ -5,8 +5,10 @@ set -euo pipefail
 
 # qt6-base-private-dev: the board test queues mouse input as the window system
 # does. pulseaudio: a silent sound server, so that the sound tests play for real.
+# dpkg-dev and file: cpack finds the Debian package's dependencies with them;
+# desktop-file-utils and appstream validate the desktop entry and its metainfo.
 packages=(
-    build-essential cmake pkg-config
+    build-essential cmake pkg-config dpkg-dev file desktop-file-utils appstream
     qt6-base-dev qt6-base-private-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
