@@ -47,6 +47,18 @@ QStringList Texts(const CModalScript& script) {
     return texts;
 }
 
+// The box on a system whose dialog base units the test chooses.
+class CProbeAboutDlg : public CAboutDlg {
+public:
+    CProbeAboutDlg(ISound& sound, SBaseUnits system) : CAboutDlg(sound), m_system(system) {}
+
+protected:
+    SBaseUnits SystemBaseUnits() const override { return m_system; }
+
+private:
+    SBaseUnits m_system;
+};
+
 }  // namespace
 
 // The box as ShowAboutBox opens it from the data folder of the working
@@ -130,6 +142,25 @@ private slots:
         using Cues = std::vector<CSoundRecorder::Cue>;
         const Cues expected = sound ? Cues{{"data\\vexa.wav", ESoundMode::Async}} : Cues{};
         QCOMPARE(recorder.Cues(), expected);
+    }
+
+    // On a large system font the box shrinks as it opens; it is centred at the
+    // size it ends up with.
+    void opensCentredAtItsRescaledSize() {
+        WritePicture();
+        Write("data/vexa.dat", "p\ny\nv\n");
+        CSoundRecorder recorder;
+        CModalScript script;
+        CProbeAboutDlg dlg(recorder, {10, 20});
+        std::optional<SSeen> seen;
+        script.Answer([&](const CModal::SRequest&) {
+            seen = Look(dlg);
+            return int(CModal::IdOk);
+        });
+        dlg.SetContent("data\\vexa.bmp", "data\\vexa.dat", false);
+        CModal::Run(dlg);
+        QVERIFY(seen);
+        QVERIFY(seen->offCentre.manhattanLength() <= 2);
     }
 
     void aPathLeftOutIsReportedAndTheRestStillLoads_data() {
