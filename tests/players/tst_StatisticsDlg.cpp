@@ -217,7 +217,9 @@ private slots:
 
     void withoutAPlayerItSaysSoAndClosesWithCancel() {
         m_player.reset();
+        m_script->Answer(CModal::IdOk);  // the box, asked while the dialog opens
         QCOMPARE(Run([] {}), int(CModal::IdCancel));
+        QCOMPARE(m_script->Unscripted(), 0);
         QCOMPARE(m_script->Boxes(), QStringList{"Error|No Valid Player Selected!"});
     }
 };
