@@ -4,6 +4,7 @@
 #include <QShowEvent>
 
 #include "platform/CDialogBuilder.h"
+#include "platform/CWindowPlacement.h"
 
 CHintDlg::CHintDlg(QWidget* parent) : QDialog(parent) {
     CDialogBuilder(kTemplate).Build(*this);
@@ -17,9 +18,5 @@ CHintDlg::CHintDlg(QWidget* parent) : QDialog(parent) {
 void CHintDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Centred over the window that asked for the hint.
-    if (const QWidget* owner = parentWidget()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(owner->window()->frameGeometry().center());
-        move(frame.topLeft());
-    }
+    CWindowPlacement::CentreOnOwner(*this);
 }

@@ -7,6 +7,7 @@
 
 #include "platform/CDialogBuilder.h"
 #include "platform/CModal.h"
+#include "platform/CWindowPlacement.h"
 #include "players/CDiskFileSystem.h"
 #include "players/CGamePlayer.h"
 #include "players/CPlayerApp.h"
@@ -65,11 +66,7 @@ void CSelectPlayer::showEvent(QShowEvent* event) {
             [this](const std::string& text, const std::string& caption) { Report(text, caption); });
     }
     m_pName->setFocus();
-    if (const QWidget* owner = parentWidget()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(owner->window()->frameGeometry().center());
-        move(frame.topLeft());
-    }
+    CWindowPlacement::CentreOnOwner(*this);
 }
 
 bool CSelectPlayer::eventFilter(QObject* watched, QEvent* event) {
