@@ -10,7 +10,8 @@
 # started until the X server maps its first top-level window, as seen by
 # tallyfold-launch-watch (a MapNotify on the root window); the program's own
 # first paint follows shortly after. Then one more instance of each is left
-# waiting: after SETTLE seconds its resident memory (VmRSS) is read, and its
+# waiting (the game in its setup dialog when xdotool is there to dismiss the
+# splash): after SETTLE seconds its resident memory (VmRSS) is read, and its
 # idle load is the CPU time (utime + stime) it used over the next IDLE seconds.
 #
 # Environment: TALLYFOLD_GAME (game binary; default BUILD_DIR/src/shell/tallyfold),
@@ -125,10 +126,21 @@ cpu() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 rss() { awk '/^VmRSS/ { print $2 }' "/proc/$1/status"; }
 start game "$game"
 game_pid=$started_pid game_watcher=$started_watcher
+# The game is measured where a player waits: in the setup dialog, once the
+# splash is dismissed with Enter (needs xdotool; without it, at the splash).
+where="splash"
+if command -v xdotool >/dev/null; then
+    sleep 1
+    splash=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | head -n1 || true)
+    if [ -n "$splash" ]; then
+        xdotool windowfocus --sync "$splash" key Return
+        where="setup dialog"
+    fi
+fi
 start minimal "$minimal"
 minimal_pid=$started_pid minimal_watcher=$started_watcher
 sleep "$settle"
-echo "left waiting: memory after ${settle} s, CPU over the next ${idle} s:"
+echo "left waiting (the game in its $where): memory after ${settle} s, CPU over the next ${idle} s:"
 for pid in "$game_pid" "$minimal_pid"; do
     [ -d "/proc/$pid" ] || { echo "program $pid ended early"; exit 1; }
 done
