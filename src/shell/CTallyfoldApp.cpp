@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "platform/CHelp.h"
+#include "platform/CHelpWindow.h"
 #include "platform/CModal.h"
 #include "players/CDeletePlayersDlg.h"
 #include "players/CSelectPlayer.h"
@@ -42,7 +43,8 @@ int CTallyfoldApp::Run(const std::vector<std::string>& arguments) {
 }
 
 bool CTallyfoldApp::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress || InHelpWindow(watched))
+        return QObject::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const QKeySequence pressed(key->keyCombination());
     for (const CMenuTemplate::SKey& accelerator : m_menu.Accelerators()) {
@@ -56,6 +58,13 @@ bool CTallyfoldApp::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+// The help viewer is a program of its own to the player: its keys are its own
+// (Ctrl+X cuts in its find field, F1 is nothing there), not the game's.
+bool CTallyfoldApp::InHelpWindow(QObject* watched) {
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    return widget && qobject_cast<CHelpWindow*>(widget->window());
 }
 
 void CTallyfoldApp::OnCommand(int nCommand) {

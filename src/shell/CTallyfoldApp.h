@@ -45,6 +45,7 @@ public:
 protected:
     // The accelerator hook: sees every key of every window first.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    static bool InHelpWindow(QObject* watched);
 
 private:
     void OnPlayerStatistics();

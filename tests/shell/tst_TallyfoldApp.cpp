@@ -121,6 +121,10 @@ void TestTallyfoldApp::startUpShowsTheSplashThenTheFirstGameAndSavesAtExit() {
     const auto* help = m_app->MainWindow().findChild<CHelpWindow*>();
     QVERIFY(help);
     QCOMPARE(help->CurrentTitle(), QString("Quick Instructions"));
+    // Its keys are its own: Ctrl+X there does not ask to quit the game.
+    const std::size_t seen = m_user->m_log.size();
+    QTest::keyClick(const_cast<CHelpWindow*>(help), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(m_user->m_log.size(), seen);
     QCOMPARE(m_app->MainWindow().Game().State().m_strName[0], std::string("Ann"));
     QVERIFY(QFile::exists("data/Sound.dat"));
     QVERIFY(PlayerFile().find("A 26 piece game") != std::string::npos);
