@@ -194,6 +194,7 @@ void TestTallyfoldApp::maintenanceCommandsOpenStatisticsAndDeletion() {
     Run({}, [&] {
         QTRY_VERIFY(m_app->MainWindow().Game().State().m_bGameStarted);
         m_user->m_chooser = [&](const CModal::SRequest& request) {
+            if (!request.dialog) return int(CModal::IdOk);
             QDialog& dlg = *request.dialog;
             if (request.caption == "Select Player") {
                 CDialogBuilder::ControlAs<QListWidget>(dlg, CSelectPlayer::kListId)->setCurrentRow(0);
