@@ -119,6 +119,7 @@ TEST_F(CGameStateTest, TheFirstResultFollowsItsRowIntoTheSecond) {
     Start();
     Deal(3, 4, 2);
     const CEquations& eq = m_game.Equations();
+    EXPECT_FALSE(eq.m_bNumberEnabled[3]);
     m_game.OnNumberClicked(3);  // "?" is disabled: nothing
     m_game.OnNumberClicked(0);
     m_game.OnNumberClicked(1);
@@ -215,6 +216,44 @@ TEST_F(CGameStateTest, AConfirmedPassCountsThenOffersTheBetterMoveInRed) {
     EXPECT_EQ(m_game.CurrentPlayer(), 1);
     EXPECT_EQ(m_game.State().m_strTurn, "Computer's turn");
     EXPECT_EQ(m_game.State().m_nShake, 1);
+}
+
+// The player completes the computer's move by clicking the one piece it chose.
+TEST_F(CGameStateTest, OnTheComputersTurnOnlyItsPieceBlinks) {
+    Start();
+    Deal(0, 0, 0);
+    m_game.OnPass();
+    Deal(10, 2, 0);
+    EXPECT_EQ(m_view.m_highlight, "grey 34");
+}
+
+TEST_F(CGameStateTest, OnlyGamesAfterTheFirstAnnounceWhoStarts) {
+    Start();
+    EXPECT_FALSE(Logged("box : It's Ann's turn"));
+    Start();
+    EXPECT_TRUE(Logged("box : It's Ann's turn"));
+}
+
+// In a two-player game player two's score goes into player two's record too.
+TEST_F(CGameStateTest, PlayerTwoKeepsTheirScoreInTheirRecord) {
+    m_players.Seat(0, "Ann");
+    m_players.Seat(1, "Bob");
+    Start(false);
+    Deal(0, 0, 0);
+    m_game.OnPass();  // nothing to take: Bob's turn
+    Deal(10, 2, 0);
+    Take(34);
+    EXPECT_EQ(Stats(1).m_nScore, 3);
+}
+
+TEST_F(CGameStateTest, TheOperatorHintEmptiesEverySlotAndCostsOnePoint) {
+    Start();
+    Deal(10, 2, 0);
+    m_game.OnNumberClicked(0);
+    m_view.m_hints = {CGameState::kHintOperators};
+    m_game.OnHint();
+    EXPECT_EQ(m_game.Equations().m_nSlot[0], -1);
+    EXPECT_EQ(m_game.State().m_nScore[0], -1);
 }
 
 TEST_F(CGameStateTest, HintsAreFreeWithoutAnObtainablePiece) {

@@ -191,6 +191,7 @@ void TestTallyfoldApp::quitGameInTheSetupClosesAndSavesTheRecords() {
 void TestTallyfoldApp::maintenanceCommandsOpenStatisticsAndDeletion() {
     int listed = -1;
     int offered = -1;
+    bool purgeAll = false;
     Run({}, [&] {
         QTRY_VERIFY(m_app->MainWindow().Game().State().m_bGameStarted);
         m_user->m_chooser = [&](const CModal::SRequest& request) {
@@ -201,6 +202,7 @@ void TestTallyfoldApp::maintenanceCommandsOpenStatisticsAndDeletion() {
                 CDialogBuilder::ControlAs<QAbstractButton>(dlg, CSelectPlayer::kStatisticsId)->click();
             } else if (request.caption == "Player Statistics") {
                 listed = CDialogBuilder::ControlAs<QListWidget>(dlg, CStatisticsDlg::kListId)->count();
+                purgeAll = CDialogBuilder::Control(dlg, CStatisticsDlg::kPurgeAllId)->isEnabled();
             } else if (request.caption == "Delete Players") {
                 offered = CDialogBuilder::ControlAs<QListWidget>(dlg, CDeletePlayersDlg::kListId)->count();
             }
@@ -211,6 +213,7 @@ void TestTallyfoldApp::maintenanceCommandsOpenStatisticsAndDeletion() {
         m_user->m_chooser = [this](const CModal::SRequest& request) { return Answer(request); };
     });
     QCOMPARE(listed, 0);
+    QVERIFY(purgeAll);  // Ann's game in progress is a record
     QCOMPARE(offered, 0);
 }
 
