@@ -64,8 +64,10 @@ void CStatisticsDlg::showEvent(QShowEvent* event) {
 void CStatisticsDlg::Fill() {
     const QSignalBlocker quiet(m_pList);
     m_pList->clear();
+    // Offered whenever there is a record, also when the only one is the game in
+    // progress, which is never listed.
+    m_pPurgeAll->setEnabled(!m_pPlayer->m_records.empty());
     for (const auto& pRecord : m_pPlayer->m_records) {
-        m_pPurgeAll->setEnabled(true);
         // The game in progress is still being played: nothing to report or purge yet.
         if (pRecord.get() == m_pPlayer->m_pCurrentStats) continue;
         auto* entry = new QListWidgetItem(QString::fromStdString(pRecord->m_strStarted));
