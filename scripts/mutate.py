@@ -9,14 +9,21 @@ caught when the build fails or a test fails. Without a pattern the whole suite r
 Faults are planted in a copy of the committed tree (DIR/tree), never in the
 working tree, so runs can go on beside other work: commit what you measure.
 
-    scripts/mutate.py [--build DIR] [LIST ...]      (default: every list)
+    scripts/mutate.py [--build DIR] [--cases] [LIST ...]      (default: every list)
+
+The copy is refreshed file by file, so a second run in the same DIR rebuilds only what
+changed since. With --cases each caught fault is listed with the test cases that
+failed on it: a case that is the only catcher of no fault is a candidate to go.
 """
 import argparse
+import filecmp
 import glob
 import os
+import re
 import shutil
 import subprocess
 import sys
+import tempfile
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
@@ -44,20 +51,55 @@ def run(cmd, timeout):
         return -1  # a hang counts as caught
 
 
+def sync_tree(tree):
+    """Makes tree the committed tree, touching only files that differ."""
+    archive = subprocess.run(["git", "archive", "HEAD"], cwd=ROOT, check=True, capture_output=True)
+    with tempfile.TemporaryDirectory() as fresh:
+        subprocess.run(["tar", "-x", "-C", fresh], input=archive.stdout, check=True)
+        os.makedirs(tree, exist_ok=True)
+        wanted = set()
+        for folder, _, files in os.walk(fresh):
+            for name in files:
+                source = os.path.join(folder, name)
+                relative = os.path.relpath(source, fresh)
+                wanted.add(relative)
+                target = os.path.join(tree, relative)
+                if not os.path.isfile(target) or not filecmp.cmp(source, target, shallow=False):
+                    os.makedirs(os.path.dirname(target), exist_ok=True)
+                    shutil.copy2(source, target)
+                    os.utime(target)
+        for folder, _, files in os.walk(tree):
+            for name in files:
+                path = os.path.join(folder, name)
+                if os.path.relpath(path, tree) not in wanted:
+                    os.remove(path)
+
+
+# Failed cases as QtTest ("FAIL!  : tst_X::name(row)") and GoogleTest ("[  FAILED  ] A.b") print them.
+FAILED_CASE = re.compile(r"^(?:FAIL!  : (\S+?)\(|\[  FAILED  \] (\S+?)(?:,| \(|$))", re.M)
+
+
+def failed_cases(cmd):
+    try:
+        result = subprocess.run(cmd, cwd=ROOT, capture_output=True, text=True, errors="replace", timeout=1800)
+    except subprocess.TimeoutExpired:
+        return -1, ["(timeout)"]
+    names = sorted({a or b for a, b in FAILED_CASE.findall(result.stdout)})
+    return result.returncode, names or (["(crash or whole test)"] if result.returncode else [])
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", default="build/mutate")
+    parser.add_argument("--cases", action="store_true")
     parser.add_argument("lists", nargs="*")
     args = parser.parse_args()
     lists = args.lists or sorted(glob.glob(os.path.join(ROOT, "scripts/mutations/*.txt")))
     faults = read_faults(lists)
     build = os.path.abspath(os.path.join(ROOT, args.build))
     tree = os.path.join(build, "tree")
-    shutil.rmtree(tree, ignore_errors=True)
     # The committed tree: work in progress elsewhere cannot break the copy.
-    os.makedirs(tree)
-    archive = subprocess.run(["git", "archive", "HEAD"], cwd=ROOT, check=True, capture_output=True)
-    subprocess.run(["tar", "-x", "-C", tree], input=archive.stdout, check=True)
+    sync_tree(tree)
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     os.environ.update(env)
     jobs = str(os.cpu_count() or 2)
@@ -80,15 +122,22 @@ def main():
         if original not in text:
             stale.append(where)
             continue
+        cases = []
         try:
             with open(full, "w", encoding="utf-8") as f:
                 f.write(text.replace(original, replacement, 1))
             failed = run(["cmake", "--build", out, "-j", jobs], 1800) != 0
-            if not failed:
+            if failed:
+                cases = ["(build)"]
+            else:
                 cmd = ["ctest", "--test-dir", out, "-j", jobs, "--timeout", "120"]
                 if pattern:
                     cmd += ["-R", pattern]
-                failed = run(cmd, 1800) != 0
+                if args.cases:
+                    code, cases = failed_cases(cmd + ["--output-on-failure"])
+                    failed = code != 0
+                else:
+                    failed = run(cmd, 1800) != 0
         finally:
             with open(full, "w", encoding="utf-8") as f:
                 f.write(text)
@@ -97,7 +146,8 @@ def main():
             caught += 1
         else:
             missed.append(f"{where} {path}: {original!r} -> {replacement!r}")
-        print(f"{'caught' if failed else 'MISSED'} {where}", flush=True)
+        print(f"{'caught' if failed else 'MISSED'} {where}"
+              + (f" by {' '.join(cases)}" if args.cases and failed else ""), flush=True)
     run(["cmake", "--build", out, "-j", jobs], 3600)
     for line in missed:
         print("missed:", line)
