@@ -77,6 +77,8 @@ def sync_tree(tree):
 
 # Failed cases as QtTest ("FAIL!  : tst_X::name(row)") and GoogleTest ("[  FAILED  ] A.b") print them.
 FAILED_CASE = re.compile(r"^(?:FAIL!  : (\S+?)\(|\[  FAILED  \] (\S+?)(?:,| \(|$))", re.M)
+# A test that crashed prints no case: ctest's summary names it.
+FAILED_TEST = re.compile(r"^\s*\d+ - (\S+) \((?!Failed\))", re.M)
 
 
 def failed_cases(cmd):
@@ -84,7 +86,8 @@ def failed_cases(cmd):
         result = subprocess.run(cmd, cwd=ROOT, capture_output=True, text=True, errors="replace", timeout=1800)
     except subprocess.TimeoutExpired:
         return -1, ["(timeout)"]
-    names = sorted({a or b for a, b in FAILED_CASE.findall(result.stdout)})
+    names = {a or b for a, b in FAILED_CASE.findall(result.stdout)}
+    names = sorted(names | set(FAILED_TEST.findall(result.stdout)))
     return result.returncode, names or (["(crash or whole test)"] if result.returncode else [])
 
 
