@@ -270,10 +270,11 @@ TEST_F(CGameStateTest, TheLastPieceEndsTheGameAndClosesBothRecords) {
         int nOne, nTwo;
         const char* text;
         bool bOneLost, bTwoLost;
+        int nWinCues;  // a person's win is cheered, a tie is not
     };
-    for (const SCase& c : {SCase{3, 1, "box Game Over: Ann is the winner!", false, true},
-                           SCase{1, 3, "box Game Over: Bob is the winner!", true, false},
-                           SCase{2, 2, "box Game Over: It is a tie!", true, true}}) {
+    for (const SCase& c : {SCase{3, 1, "box Game Over: Ann is the winner!", false, true, 1},
+                           SCase{1, 3, "box Game Over: Bob is the winner!", true, false, 2},
+                           SCase{2, 2, "box Game Over: It is a tie!", true, true, 2}}) {
         m_players.Seat(0, "Ann");
         m_players.Seat(1, "Bob");
         Start(false);
@@ -288,6 +289,10 @@ TEST_F(CGameStateTest, TheLastPieceEndsTheGameAndClosesBothRecords) {
         EXPECT_EQ(Stats(0).m_bDidNotWin, c.bOneLost) << c.text;
         EXPECT_EQ(Stats(1).m_bDidNotWin, c.bTwoLost) << c.text;
         EXPECT_EQ(Stats(1).m_strOpponent, "Ann");
+        EXPECT_EQ(std::count(m_sound.Cues().begin(), m_sound.Cues().end(),
+                             CSoundRecorder::Cue{"data\\humanw.wav", ESoundMode::Async}),
+                  c.nWinCues)
+            << c.text;
     }
 }
 

@@ -71,17 +71,15 @@ public:
     // A case of the current numbers that reaches an untaken piece worth fewer
     // points than the best one, with that piece.
     std::optional<std::pair<int, int>> WeakerMove() const {
-        const CBoard& board = m_dlg.Board().Model();
-        const CGameState::SState& state = m_dlg.Game().State();
+        return WeakerMove(m_dlg.Board().Model(), m_dlg.Game().State().m_nBestNeighbours);
+    }
+    static std::optional<std::pair<int, int>> WeakerMove(const CBoard& board, int nBestNeighbours) {
         for (int nCase = 1; nCase <= kCases; ++nCase) {
             const std::optional<int> value = board.CaseResult(nCase);
-            if (!value) continue;
-            for (int index = 0; index < kCells; ++index) {
+            for (int index = 0; value && index < kCells; ++index) {
                 const CPiece& piece = board.Piece(index);
-                if (piece.IsUntaken() && piece.m_nValue == *value &&
-                    piece.m_nTakenNeighbours < state.m_nBestNeighbours) {
+                if (piece.IsUntaken() && piece.m_nValue == *value && piece.m_nTakenNeighbours < nBestNeighbours)
                     return std::pair{nCase, index};
-                }
             }
         }
         return std::nullopt;
