@@ -5,7 +5,8 @@ Each list in scripts/mutations/*.txt holds one fault a line, fields split by TAB
 (\\t and \\n in the texts stand for a TAB and a line end):
     path<TAB>original text<TAB>replacement text[<TAB>ctest -R pattern]
 The original must occur in the file; its first occurrence is replaced. A fault is
-caught when the build fails or a test fails. Without a pattern the whole suite runs.
+caught when the build fails or a test fails. Without a pattern the whole suite runs;
+with one, only the programs its tests run are rebuilt.
 Faults are planted in a copy of the committed tree (DIR/tree), never in the
 working tree, so runs can go on beside other work: commit what you measure.
 
@@ -18,6 +19,7 @@ failed on it: a case that is the only catcher of no fault is a candidate to go.
 import argparse
 import filecmp
 import glob
+import json
 import os
 import re
 import shutil
@@ -91,6 +93,21 @@ def failed_cases(cmd):
     return result.returncode, names or (["(crash or whole test)"] if result.returncode else [])
 
 
+def targets_for(out, pattern):
+    """The programs the tests of pattern run, so a fault rebuilds only them; None: all."""
+    if not pattern:
+        return None
+    listing = subprocess.run(["ctest", "--test-dir", out, "-R", pattern, "--show-only=json-v1"],
+                             capture_output=True, text=True, check=True)
+    targets = set()
+    for test in json.loads(listing.stdout).get("tests", []):
+        program = (test.get("command") or [""])[0]
+        if not program.startswith(out + os.sep):
+            return None  # a script: it may use any program
+        targets.add(os.path.basename(program))
+    return sorted(targets) or None
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", default="build/mutate")
@@ -129,7 +146,9 @@ def main():
         try:
             with open(full, "w", encoding="utf-8") as f:
                 f.write(text.replace(original, replacement, 1))
-            failed = run(["cmake", "--build", out, "-j", jobs], 1800) != 0
+            targets = targets_for(out, pattern)
+            failed = run(["cmake", "--build", out, "-j", jobs] + (["--target", *targets] if targets else []),
+                         1800) != 0
             if failed:
                 cases = ["(build)"]
             else:
