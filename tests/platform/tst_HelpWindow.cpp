@@ -30,138 +30,131 @@ class TestHelpWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void showOpensTheContentsOrTheTopicOfAContextInOneWindow_data();
-    void showOpensTheContentsOrTheTopicOfAContextInOneWindow();
-    void theShippedHelpHasQuickInstructionsAndNoBrokenLink();
-    void aLinkIsFollowedAndBackAndForwardReturn();
-    void findMovesToTheNextAndPreviousMatchAndWraps();
-    void anUnreadableFileIsReportedOnTheWindowsOwnPage();
-};
+    void showOpensTheContentsOrTheTopicOfAContextInOneWindow_data() {
+        QTest::addColumn<int>("context");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("contents") << int(CHelp::kContents) << "Contents";
+        QTest::newRow("quick instructions") << int(CHelp::kQuickInstructions) << "Quick Instructions";
+        QTest::newRow("hints") << 5 << "Hints";
+        QTest::newRow("unknown") << 99 << "Contents";
+    }
 
-void TestHelpWindow::showOpensTheContentsOrTheTopicOfAContextInOneWindow_data() {
-    QTest::addColumn<int>("context");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("contents") << int(CHelp::kContents) << "Contents";
-    QTest::newRow("quick instructions") << int(CHelp::kQuickInstructions) << "Quick Instructions";
-    QTest::newRow("hints") << 5 << "Hints";
-    QTest::newRow("unknown") << 99 << "Contents";
-}
+    void showOpensTheContentsOrTheTopicOfAContextInOneWindow() {
+        QFETCH(int, context);
+        QFETCH(QString, title);
+        // The help file is found in the working directory, as the game starts there.
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(kShipped, dir.filePath(CHelp::kFileName)));
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        CModalScript script;
+        QWidget owner;
+        CHelp::Show(&owner, 3);
+        CHelp::Show(&owner, context);
+        QDir::setCurrent(previous);
 
-void TestHelpWindow::showOpensTheContentsOrTheTopicOfAContextInOneWindow() {
-    QFETCH(int, context);
-    QFETCH(QString, title);
-    // The help file is found in the working directory, as the game starts there.
-    QTemporaryDir dir;
-    QVERIFY(QFile::copy(kShipped, dir.filePath(CHelp::kFileName)));
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    CModalScript script;
-    QWidget owner;
-    CHelp::Show(&owner, 3);
-    CHelp::Show(&owner, context);
-    QDir::setCurrent(previous);
+        const QList<CHelpWindow*> windows = owner.findChildren<CHelpWindow*>();
+        QCOMPARE(windows.size(), 1);
+        QVERIFY(windows[0]->isVisible());
+        QCOMPARE(windows[0]->CurrentTitle(), title);
+        const QString page = Page(*windows[0])->toPlainText();
+        QVERIFY2(page.startsWith(title == "Contents" ? "Tallyfold Help" : title), qPrintable(page));
+        QVERIFY(script.Requests().empty());
+    }
 
-    const QList<CHelpWindow*> windows = owner.findChildren<CHelpWindow*>();
-    QCOMPARE(windows.size(), 1);
-    QVERIFY(windows[0]->isVisible());
-    QCOMPARE(windows[0]->CurrentTitle(), title);
-    const QString page = Page(*windows[0])->toPlainText();
-    QVERIFY2(page.startsWith(title == "Contents" ? "Tallyfold Help" : title), qPrintable(page));
-    QVERIFY(script.Requests().empty());
-}
-
-void TestHelpWindow::theShippedHelpHasQuickInstructionsAndNoBrokenLink() {
-    CHelpFile file;
-    QVERIFY2(file.Load(kShipped), qPrintable(file.Error()));
-    QVERIFY(file.FindContext(CHelp::kQuickInstructions));
-    QCOMPARE(file.FindContext(CHelp::kQuickInstructions)->title, QString("Quick Instructions"));
-    QCOMPARE(int(file.Topics().size()), 8);
-    // The note on the file's format is a comment, not shown on the contents page.
-    QVERIFY(!file.ContentsPage().contains("-->"));
-    QSet<int> contexts;
-    static const QRegularExpression link(QStringLiteral(R"(\]\(#([^)]*)\))"));
-    for (const CHelpFile::STopic& topic : file.Topics()) {
-        QVERIFY2(topic.nContext > 0 && !contexts.contains(topic.nContext), qPrintable(topic.title));
-        contexts.insert(topic.nContext);
-        QVERIFY2(!topic.body.contains("<!--"), qPrintable(topic.title));
-        for (const QRegularExpressionMatch& match : link.globalMatch(topic.body)) {
-            QVERIFY2(file.FindSlug(match.captured(1)), qPrintable(topic.title + ": " + match.captured(1)));
+    void theShippedHelpHasQuickInstructionsAndNoBrokenLink() {
+        CHelpFile file;
+        QVERIFY2(file.Load(kShipped), qPrintable(file.Error()));
+        QVERIFY(file.FindContext(CHelp::kQuickInstructions));
+        QCOMPARE(file.FindContext(CHelp::kQuickInstructions)->title, QString("Quick Instructions"));
+        QCOMPARE(int(file.Topics().size()), 8);
+        // The note on the file's format is a comment, not shown on the contents page.
+        QVERIFY(!file.ContentsPage().contains("-->"));
+        QSet<int> contexts;
+        static const QRegularExpression link(QStringLiteral(R"(\]\(#([^)]*)\))"));
+        for (const CHelpFile::STopic& topic : file.Topics()) {
+            QVERIFY2(topic.nContext > 0 && !contexts.contains(topic.nContext), qPrintable(topic.title));
+            contexts.insert(topic.nContext);
+            QVERIFY2(!topic.body.contains("<!--"), qPrintable(topic.title));
+            for (const QRegularExpressionMatch& match : link.globalMatch(topic.body)) {
+                QVERIFY2(file.FindSlug(match.captured(1)), qPrintable(topic.title + ": " + match.captured(1)));
+            }
         }
     }
-}
 
-void TestHelpWindow::aLinkIsFollowedAndBackAndForwardReturn() {
-    CHelpWindow window(kShipped);
-    QVERIFY(!window.findChild<QToolButton*>("back")->isEnabled());
-    emit Page(window)->anchorClicked(QUrl("#hints"));
-    QCOMPARE(window.CurrentTitle(), QString("Hints"));
-    emit Page(window)->anchorClicked(QUrl("#the-board-and-scoring"));
-    QCOMPARE(window.CurrentTitle(), QString("The board and scoring"));
+    void aLinkIsFollowedAndBackAndForwardReturn() {
+        CHelpWindow window(kShipped);
+        QVERIFY(!window.findChild<QToolButton*>("back")->isEnabled());
+        emit Page(window)->anchorClicked(QUrl("#hints"));
+        QCOMPARE(window.CurrentTitle(), QString("Hints"));
+        emit Page(window)->anchorClicked(QUrl("#the-board-and-scoring"));
+        QCOMPARE(window.CurrentTitle(), QString("The board and scoring"));
 
-    Click(window, "back");
-    Click(window, "back");
-    QCOMPARE(window.CurrentTitle(), QString("Contents"));
-    QVERIFY(!window.findChild<QToolButton*>("back")->isEnabled());
-    Click(window, "forward");
-    QCOMPARE(window.CurrentTitle(), QString("Hints"));
-    QVERIFY(window.findChild<QToolButton*>("forward")->isEnabled());
+        Click(window, "back");
+        Click(window, "back");
+        QCOMPARE(window.CurrentTitle(), QString("Contents"));
+        QVERIFY(!window.findChild<QToolButton*>("back")->isEnabled());
+        Click(window, "forward");
+        QCOMPARE(window.CurrentTitle(), QString("Hints"));
+        QVERIFY(window.findChild<QToolButton*>("forward")->isEnabled());
 
-    // A new way from here drops the pages ahead.
-    emit Page(window)->anchorClicked(QUrl("#contents"));
-    QCOMPARE(window.CurrentTitle(), QString("Contents"));
-    QVERIFY(!window.findChild<QToolButton*>("forward")->isEnabled());
-    Click(window, "back");
-    QCOMPARE(window.CurrentTitle(), QString("Hints"));
-}
-
-void TestHelpWindow::findMovesToTheNextAndPreviousMatchAndWraps() {
-    CHelpWindow window(kShipped);
-    window.ShowTopic("the-board-and-scoring");
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto* find = window.findChild<QLineEdit*>("find");
-    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
-    QVERIFY(find->hasFocus());
-
-    QTest::keyClicks(find, "taken");
-    QTest::keyClick(find, Qt::Key_Return);
-    const QTextCursor first = Page(window)->textCursor();
-    QCOMPARE(first.selectedText(), QString("taken"));
-    QTest::keyClick(&window, Qt::Key_F3);
-    const int second = Page(window)->textCursor().position();
-    QVERIFY(second > first.position());
-    QTest::keyClick(&window, Qt::Key_F3, Qt::ShiftModifier);
-    QCOMPARE(Page(window)->textCursor().position(), first.position());
-    // Before the first match the search starts again at the end.
-    QTest::keyClick(&window, Qt::Key_F3, Qt::ShiftModifier);
-    QVERIFY(Page(window)->textCursor().position() >= second);
-    QVERIFY(window.findChild<QLabel*>()->text().isEmpty());
-
-    find->setText("zebra");
-    QVERIFY(!window.Find(false));
-    QCOMPARE(window.findChild<QLabel*>()->text(), QString("Not found"));
-}
-
-void TestHelpWindow::anUnreadableFileIsReportedOnTheWindowsOwnPage() {
-    QTemporaryDir dir;
-    QFile other(dir.filePath("other.hlp"));
-    QVERIFY(other.open(QIODevice::WriteOnly));
-    other.write("?_\x03\x00 not a help file of ours", 27);
-    other.close();
-    CModalScript script;
-    for (const auto& [path, reason] : {std::pair(dir.filePath(CHelp::kFileName), "No such file"),
-                                       {other.fileName(), "holds no help topics"}}) {
-        CHelpWindow window(path);
-        window.ShowContext(CHelp::kQuickInstructions);
-        const QString page = Page(window)->toPlainText();
-        QVERIFY2(page.contains(QFileInfo(path).fileName() + " could not be read"), qPrintable(page));
-        QVERIFY2(page.contains(reason), qPrintable(page));
-        QVERIFY(page.contains(QFileInfo(path).absoluteFilePath()));
+        // A new way from here drops the pages ahead.
+        emit Page(window)->anchorClicked(QUrl("#contents"));
+        QCOMPARE(window.CurrentTitle(), QString("Contents"));
+        QVERIFY(!window.findChild<QToolButton*>("forward")->isEnabled());
+        Click(window, "back");
+        QCOMPARE(window.CurrentTitle(), QString("Hints"));
     }
-    QVERIFY(script.Requests().empty());
-}
+
+    void findMovesToTheNextAndPreviousMatchAndWraps() {
+        CHelpWindow window(kShipped);
+        window.ShowTopic("the-board-and-scoring");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* find = window.findChild<QLineEdit*>("find");
+        QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(find->hasFocus());
+
+        QTest::keyClicks(find, "taken");
+        QTest::keyClick(find, Qt::Key_Return);
+        const QTextCursor first = Page(window)->textCursor();
+        QCOMPARE(first.selectedText(), QString("taken"));
+        QTest::keyClick(&window, Qt::Key_F3);
+        const int second = Page(window)->textCursor().position();
+        QVERIFY(second > first.position());
+        QTest::keyClick(&window, Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(Page(window)->textCursor().position(), first.position());
+        // Before the first match the search starts again at the end.
+        QTest::keyClick(&window, Qt::Key_F3, Qt::ShiftModifier);
+        QVERIFY(Page(window)->textCursor().position() >= second);
+        QVERIFY(window.findChild<QLabel*>()->text().isEmpty());
+
+        find->setText("zebra");
+        QVERIFY(!window.Find(false));
+        QCOMPARE(window.findChild<QLabel*>()->text(), QString("Not found"));
+    }
+
+    void anUnreadableFileIsReportedOnTheWindowsOwnPage() {
+        QTemporaryDir dir;
+        QFile other(dir.filePath("other.hlp"));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("?_\x03\x00 not a help file of ours", 27);
+        other.close();
+        CModalScript script;
+        for (const auto& [path, reason] : {std::pair(dir.filePath(CHelp::kFileName), "No such file"),
+                                           {other.fileName(), "holds no help topics"}}) {
+            CHelpWindow window(path);
+            window.ShowContext(CHelp::kQuickInstructions);
+            const QString page = Page(window)->toPlainText();
+            QVERIFY2(page.contains(QFileInfo(path).fileName() + " could not be read"), qPrintable(page));
+            QVERIFY2(page.contains(reason), qPrintable(page));
+            QVERIFY(page.contains(QFileInfo(path).absoluteFilePath()));
+        }
+        QVERIFY(script.Requests().empty());
+    }
+};
 
 QTEST_MAIN(TestHelpWindow)
 #include "tst_HelpWindow.moc"

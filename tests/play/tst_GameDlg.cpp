@@ -38,15 +38,184 @@ class TestGameDlg : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void aWholeOnePlayerGame();
-    void clicksThatAreNotAllowedChangeNothing();
-    void escapeAsksBeforeItQuitsAndSavesTheRecords();
+    void init() {
+        m_previous = QDir::currentPath();
+        QDir(m_dir.path()).mkpath("data");
+        QDir::setCurrent(m_dir.path());
+        // Ten pieces in the top rows (cell 0 stays empty: blocking draws of 0 land there).
+        QFile file("data/ASMD.A");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(BoardText({-1, 14, 7, 12, 30, 1, 100, 9, 20, 5, 50}).c_str());
+        m_players = std::make_unique<CTestPlayers>();
+        m_sound = std::make_unique<CSoundRecorder>();
+        m_random = std::make_unique<CQueueRandom>();
+        m_user = std::make_unique<CScriptedUser>();
+    }
+
+    void cleanup() {
+        m_drive.reset();
+        m_dlg.reset();
+        m_user.reset();
+        QDir::setCurrent(m_previous);
+    }
+
+    void aWholeOnePlayerGame() {
+        Open();
+        CGameDriver& d = *m_drive;
+        // Ann writes (3 + 4) * 2 and takes the 14.
+        m_random->Deal(3, 4, 2);
+        d.Deal();
+        for (int k : {0, 1, 3, 2}) d.Click(d.Number(k));
+        d.Click(d.Operator(1));
+        d.Click(d.Operator(1));
+        QCOMPARE(d.Text(CGameDlg::IdResult1), QString("7"));
+        QCOMPARE(d.Text(CGameDlg::IdResult2), QString("14"));
+        // TALLYFOLD_SCREENSHOT=file.png saves the window as it stands, to look at.
+        if (qEnvironmentVariableIsSet("TALLYFOLD_SCREENSHOT")) {
+            m_dlg->Board().OnTimer();
+            m_dlg->grab().save(qEnvironmentVariable("TALLYFOLD_SCREENSHOT"));
+        }
+        m_sound->Clear();
+        d.ClickPiece(1);
+        QCOMPARE(m_sound->Cues(), (std::vector<Cue>{kShoop, kUp}));
+        QCOMPARE(d.Text(CGameDlg::IdScore0), QString("1"));
+        QCOMPARE(d.Text(CGameDlg::IdTurn), QString("Computer's turn"));
+
+        // The computer's piece blinks; only that one completes its move.
+        DealWhere(Obtainable);
+        const int chosen = m_dlg->Game().State().m_nBestPiece;
+        QVERIFY(m_dlg->Board().m_selectable.contains(m_dlg->Board().Piece(chosen)));
+        d.ClickPiece(chosen == 2 ? 3 : 2);
+        QCOMPARE(m_sound->Cues().back(), kNo);
+        d.PlayBest();
+        QCOMPARE(m_dlg->Board().Model().Piece(chosen).m_nTakenBy, int(kTakenByTwo));
+
+        // A confirmed pass with a piece on offer, the better move declined.
+        DealWhere(Obtainable);
+        m_user->m_answers = {true, false};
+        d.Click(d.Button(CGameDlg::IdPass));
+        QVERIFY(m_user->Saw("Confirm Pass: Are you sure you want to pass?"));
+        QVERIFY(m_user->Saw("Better Move: There was a better move.\nWould you like to see it?"));
+
+        DealWhere(Nothing);
+        QVERIFY(m_user->Saw("Computer's Move: I'm afraid I cannot find\na move, so I must pass."));
+
+        // Both hints, then a weaker move and the better one shown in red.
+        DealWhere(WithWeakerMove);
+        const int before = m_dlg->Game().State().m_nScore[0];
+        m_user->m_hints = {CHintDlg::kOperators, CHintDlg::kOptimal};
+        d.Click(d.Button(CGameDlg::IdHint));
+        d.Click(d.Button(CGameDlg::IdHint));
+        QCOMPARE(d.Text(CGameDlg::IdScore0), QString::number(before - 4));
+        const auto weaker = d.WeakerMove();
+        QVERIFY(weaker);
+        QString turnDuringBetterMove;
+        const int best = m_dlg->Game().State().m_nBestPiece;
+        m_user->m_onLog = [&](const std::string& line) {
+            if (line != "Better Move: Continue the game.") return;
+            turnDuringBetterMove = d.Text(CGameDlg::IdTurn);
+            d.ClickPiece(best);  // shown in red, not to be taken
+        };
+        m_user->m_answers = {true};
+        QVERIFY(d.Compose(weaker->first));
+        d.ClickPiece(weaker->second);
+        QCOMPARE(turnDuringBetterMove, QString("Better Move"));
+        QVERIFY(m_dlg->Board().Model().Piece(best).IsUntaken());
+        QCOMPARE(d.Text(CGameDlg::IdTurn), QString("Computer's turn"));
+
+        // The rest: best moves, passes when nothing is there, to the end.
+        std::array<int, 2> final{};
+        std::string gameOver;
+        m_user->m_onLog = [&](const std::string& line) {
+            if (line.rfind("Game Over: ", 0) != 0) return;
+            gameOver = line;
+            final = m_dlg->Game().State().m_nScore;
+        };
+        for (int turn = 0; turn < 40 && gameOver.empty(); ++turn) {
+            if (d.FindDeal(Obtainable)) {
+                DealWhere(Obtainable);
+                d.PlayBest();
+            } else {
+                DealWhere(Nothing);
+                if (!m_dlg->Game().IsComputersTurn()) d.Click(d.Button(CGameDlg::IdPass));
+            }
+        }
+        const std::string expected = final[0] > final[1]   ? "Game Over: Ann is the winner!"
+                                     : final[1] > final[0] ? "Game Over: Computer is the winner!"
+                                                           : "Game Over: It is a tie!";
+        QCOMPARE(gameOver, expected);
+        QVERIFY(m_user->Saw("Hint: The operators have been set."));
+
+        const CPlayer& ann = *m_players->m_app.m_pPlayers[0];
+        QCOMPARE(ann.m_records.size(), std::size_t(2));  // the finished game and the next one
+        const auto& done = static_cast<const CGameStats&>(*ann.m_records.front());
+        QCOMPARE(done.m_nScore, final[0]);
+        QCOMPARE(done.m_nPasses, 1);
+        QCOMPARE(done.m_nMissedMoves, 2);
+        QCOMPARE(done.m_nOptimalHints, 1);
+        QCOMPARE(done.m_nOperatorHints, 1);
+        QVERIFY(done.m_bFinished);
+        QCOMPARE(done.m_bDidNotWin, final[1] >= final[0]);
+        QCOMPARE(done.m_strOpponent, std::string("the computer"));
+    }
+
+    void clicksThatAreNotAllowedChangeNothing() {
+        Open();
+        CGameDriver& d = *m_drive;
+        m_random->Deal(7, 2, 0);
+        d.Ticks(3);
+        const int hints = int(m_user->m_log.size());
+        for (int id : {CGameDlg::IdNumber0, CGameDlg::IdOperator0, CGameDlg::IdHint, CGameDlg::IdPass}) {
+            d.Click(d.Button(id));
+        }
+        QCOMPARE(d.Text(CGameDlg::IdSlot0), QString(""));
+        QCOMPARE(int(m_user->m_log.size()), hints);
+        d.Ticks(12);
+        // 7 / 2 in the first row, then 7 / 0 in the second.
+        for (int k : {0, 1}) d.Click(d.Number(k));
+        for (int i = 0; i < 3; ++i) d.Click(d.Operator(0));
+        QVERIFY(m_user->Saw("Information: Result must NOT be a fraction."));
+        QCOMPARE(d.Text(CGameDlg::IdSlot0 + 1), QString(""));
+        d.Click(d.Operator(0));  // back to +
+        for (int k : {1, 3, 2}) d.Click(d.Number(k));  // 7 + 2, then 9 / 0
+        for (int i = 0; i < 3; ++i) d.Click(d.Operator(1));
+        QVERIFY(m_user->Saw("Division by zero error.: Unable to perform division."));
+        QCOMPARE(d.Text(CGameDlg::IdSlot0 + 3), QString(""));
+        m_sound->Clear();
+        d.ClickPiece(1);  // nothing blinks
+        QCOMPARE(m_sound->Cues(), std::vector<Cue>{kNo});
+    }
+
+    void escapeAsksBeforeItQuitsAndSavesTheRecords() {
+        Open();
+        QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
+        QVERIFY(m_user->Saw("Confirmation: Are you sure you want to quit?"));
+        QVERIFY(m_dlg->isVisible());
+        QVERIFY(m_players->m_app.m_pPlayers[0]);
+        m_user->m_answers = {true};
+        QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
+        QVERIFY(!m_dlg->isVisible());
+        QCOMPARE(m_dlg->result(), int(CModal::IdOk));
+        QVERIFY(!m_players->m_app.m_pPlayers[0]);
+        const std::string saved = m_players->m_files.m_files["/g/players/Ann0.ply"];
+        QVERIFY(saved.find("the computer") != std::string::npos);
+    }
 
 private:
-    void Open();
-    void DealWhere(const std::function<bool(CBoard&, const CBestPiece&)>& pred);
+    void Open() {
+        m_players->Seat(0, "Ann");
+        m_dlg = std::make_unique<CGameDlg>(m_players->m_app, *m_sound, *m_random, m_players->m_clock);
+        m_dlg->show();
+        m_drive = std::make_unique<CGameDriver>(*m_dlg);
+        m_dlg->StartGame('A', 10, COperatorSet{}, "Ann", "", true, true);
+    }
+
+    void DealWhere(const std::function<bool(CBoard&, const CBestPiece&)>& pred) {
+        const auto numbers = m_drive->FindDeal(pred);
+        QVERIFY(numbers);
+        m_random->Deal((*numbers)[0], (*numbers)[1], (*numbers)[2]);
+        m_drive->Deal();
+    }
 
     QTemporaryDir m_dir;
     QString m_previous;
@@ -57,184 +226,6 @@ private:
     std::unique_ptr<CGameDlg> m_dlg;
     std::unique_ptr<CGameDriver> m_drive;
 };
-
-void TestGameDlg::init() {
-    m_previous = QDir::currentPath();
-    QDir(m_dir.path()).mkpath("data");
-    QDir::setCurrent(m_dir.path());
-    // Ten pieces in the top rows (cell 0 stays empty: blocking draws of 0 land there).
-    QFile file("data/ASMD.A");
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(BoardText({-1, 14, 7, 12, 30, 1, 100, 9, 20, 5, 50}).c_str());
-    m_players = std::make_unique<CTestPlayers>();
-    m_sound = std::make_unique<CSoundRecorder>();
-    m_random = std::make_unique<CQueueRandom>();
-    m_user = std::make_unique<CScriptedUser>();
-}
-
-void TestGameDlg::cleanup() {
-    m_drive.reset();
-    m_dlg.reset();
-    m_user.reset();
-    QDir::setCurrent(m_previous);
-}
-
-void TestGameDlg::Open() {
-    m_players->Seat(0, "Ann");
-    m_dlg = std::make_unique<CGameDlg>(m_players->m_app, *m_sound, *m_random, m_players->m_clock);
-    m_dlg->show();
-    m_drive = std::make_unique<CGameDriver>(*m_dlg);
-    m_dlg->StartGame('A', 10, COperatorSet{}, "Ann", "", true, true);
-}
-
-void TestGameDlg::DealWhere(const std::function<bool(CBoard&, const CBestPiece&)>& pred) {
-    const auto numbers = m_drive->FindDeal(pred);
-    QVERIFY(numbers);
-    m_random->Deal((*numbers)[0], (*numbers)[1], (*numbers)[2]);
-    m_drive->Deal();
-}
-
-void TestGameDlg::aWholeOnePlayerGame() {
-    Open();
-    CGameDriver& d = *m_drive;
-    // Ann writes (3 + 4) * 2 and takes the 14.
-    m_random->Deal(3, 4, 2);
-    d.Deal();
-    for (int k : {0, 1, 3, 2}) d.Click(d.Number(k));
-    d.Click(d.Operator(1));
-    d.Click(d.Operator(1));
-    QCOMPARE(d.Text(CGameDlg::IdResult1), QString("7"));
-    QCOMPARE(d.Text(CGameDlg::IdResult2), QString("14"));
-    // TALLYFOLD_SCREENSHOT=file.png saves the window as it stands, to look at.
-    if (qEnvironmentVariableIsSet("TALLYFOLD_SCREENSHOT")) {
-        m_dlg->Board().OnTimer();
-        m_dlg->grab().save(qEnvironmentVariable("TALLYFOLD_SCREENSHOT"));
-    }
-    m_sound->Clear();
-    d.ClickPiece(1);
-    QCOMPARE(m_sound->Cues(), (std::vector<Cue>{kShoop, kUp}));
-    QCOMPARE(d.Text(CGameDlg::IdScore0), QString("1"));
-    QCOMPARE(d.Text(CGameDlg::IdTurn), QString("Computer's turn"));
-
-    // The computer's piece blinks; only that one completes its move.
-    DealWhere(Obtainable);
-    const int chosen = m_dlg->Game().State().m_nBestPiece;
-    QVERIFY(m_dlg->Board().m_selectable.contains(m_dlg->Board().Piece(chosen)));
-    d.ClickPiece(chosen == 2 ? 3 : 2);
-    QCOMPARE(m_sound->Cues().back(), kNo);
-    d.PlayBest();
-    QCOMPARE(m_dlg->Board().Model().Piece(chosen).m_nTakenBy, int(kTakenByTwo));
-
-    // A confirmed pass with a piece on offer, the better move declined.
-    DealWhere(Obtainable);
-    m_user->m_answers = {true, false};
-    d.Click(d.Button(CGameDlg::IdPass));
-    QVERIFY(m_user->Saw("Confirm Pass: Are you sure you want to pass?"));
-    QVERIFY(m_user->Saw("Better Move: There was a better move.\nWould you like to see it?"));
-
-    DealWhere(Nothing);
-    QVERIFY(m_user->Saw("Computer's Move: I'm afraid I cannot find\na move, so I must pass."));
-
-    // Both hints, then a weaker move and the better one shown in red.
-    DealWhere(WithWeakerMove);
-    const int before = m_dlg->Game().State().m_nScore[0];
-    m_user->m_hints = {CHintDlg::kOperators, CHintDlg::kOptimal};
-    d.Click(d.Button(CGameDlg::IdHint));
-    d.Click(d.Button(CGameDlg::IdHint));
-    QCOMPARE(d.Text(CGameDlg::IdScore0), QString::number(before - 4));
-    const auto weaker = d.WeakerMove();
-    QVERIFY(weaker);
-    QString turnDuringBetterMove;
-    const int best = m_dlg->Game().State().m_nBestPiece;
-    m_user->m_onLog = [&](const std::string& line) {
-        if (line != "Better Move: Continue the game.") return;
-        turnDuringBetterMove = d.Text(CGameDlg::IdTurn);
-        d.ClickPiece(best);  // shown in red, not to be taken
-    };
-    m_user->m_answers = {true};
-    QVERIFY(d.Compose(weaker->first));
-    d.ClickPiece(weaker->second);
-    QCOMPARE(turnDuringBetterMove, QString("Better Move"));
-    QVERIFY(m_dlg->Board().Model().Piece(best).IsUntaken());
-    QCOMPARE(d.Text(CGameDlg::IdTurn), QString("Computer's turn"));
-
-    // The rest: best moves, passes when nothing is there, to the end.
-    std::array<int, 2> final{};
-    std::string gameOver;
-    m_user->m_onLog = [&](const std::string& line) {
-        if (line.rfind("Game Over: ", 0) != 0) return;
-        gameOver = line;
-        final = m_dlg->Game().State().m_nScore;
-    };
-    for (int turn = 0; turn < 40 && gameOver.empty(); ++turn) {
-        if (d.FindDeal(Obtainable)) {
-            DealWhere(Obtainable);
-            d.PlayBest();
-        } else {
-            DealWhere(Nothing);
-            if (!m_dlg->Game().IsComputersTurn()) d.Click(d.Button(CGameDlg::IdPass));
-        }
-    }
-    const std::string expected = final[0] > final[1]   ? "Game Over: Ann is the winner!"
-                                 : final[1] > final[0] ? "Game Over: Computer is the winner!"
-                                                       : "Game Over: It is a tie!";
-    QCOMPARE(gameOver, expected);
-    QVERIFY(m_user->Saw("Hint: The operators have been set."));
-
-    const CPlayer& ann = *m_players->m_app.m_pPlayers[0];
-    QCOMPARE(ann.m_records.size(), std::size_t(2));  // the finished game and the next one
-    const auto& done = static_cast<const CGameStats&>(*ann.m_records.front());
-    QCOMPARE(done.m_nScore, final[0]);
-    QCOMPARE(done.m_nPasses, 1);
-    QCOMPARE(done.m_nMissedMoves, 2);
-    QCOMPARE(done.m_nOptimalHints, 1);
-    QCOMPARE(done.m_nOperatorHints, 1);
-    QVERIFY(done.m_bFinished);
-    QCOMPARE(done.m_bDidNotWin, final[1] >= final[0]);
-    QCOMPARE(done.m_strOpponent, std::string("the computer"));
-}
-
-void TestGameDlg::clicksThatAreNotAllowedChangeNothing() {
-    Open();
-    CGameDriver& d = *m_drive;
-    m_random->Deal(7, 2, 0);
-    d.Ticks(3);
-    const int hints = int(m_user->m_log.size());
-    for (int id : {CGameDlg::IdNumber0, CGameDlg::IdOperator0, CGameDlg::IdHint, CGameDlg::IdPass}) {
-        d.Click(d.Button(id));
-    }
-    QCOMPARE(d.Text(CGameDlg::IdSlot0), QString(""));
-    QCOMPARE(int(m_user->m_log.size()), hints);
-    d.Ticks(12);
-    // 7 / 2 in the first row, then 7 / 0 in the second.
-    for (int k : {0, 1}) d.Click(d.Number(k));
-    for (int i = 0; i < 3; ++i) d.Click(d.Operator(0));
-    QVERIFY(m_user->Saw("Information: Result must NOT be a fraction."));
-    QCOMPARE(d.Text(CGameDlg::IdSlot0 + 1), QString(""));
-    d.Click(d.Operator(0));  // back to +
-    for (int k : {1, 3, 2}) d.Click(d.Number(k));  // 7 + 2, then 9 / 0
-    for (int i = 0; i < 3; ++i) d.Click(d.Operator(1));
-    QVERIFY(m_user->Saw("Division by zero error.: Unable to perform division."));
-    QCOMPARE(d.Text(CGameDlg::IdSlot0 + 3), QString(""));
-    m_sound->Clear();
-    d.ClickPiece(1);  // nothing blinks
-    QCOMPARE(m_sound->Cues(), std::vector<Cue>{kNo});
-}
-
-void TestGameDlg::escapeAsksBeforeItQuitsAndSavesTheRecords() {
-    Open();
-    QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
-    QVERIFY(m_user->Saw("Confirmation: Are you sure you want to quit?"));
-    QVERIFY(m_dlg->isVisible());
-    QVERIFY(m_players->m_app.m_pPlayers[0]);
-    m_user->m_answers = {true};
-    QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
-    QVERIFY(!m_dlg->isVisible());
-    QCOMPARE(m_dlg->result(), int(CModal::IdOk));
-    QVERIFY(!m_players->m_app.m_pPlayers[0]);
-    const std::string saved = m_players->m_files.m_files["/g/players/Ann0.ply"];
-    QVERIFY(saved.find("the computer") != std::string::npos);
-}
 
 QTEST_MAIN(TestGameDlg)
 #include "tst_GameDlg.moc"
