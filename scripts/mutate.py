@@ -79,8 +79,8 @@ def sync_tree(tree):
 
 # Failed cases as QtTest ("FAIL!  : tst_X::name(row)") and GoogleTest ("[  FAILED  ] A.b") print them.
 FAILED_CASE = re.compile(r"^(?:FAIL!  : (\S+?)\(|\[  FAILED  \] (\S+?)(?:,| \(|$))", re.M)
-# A test that crashed prints no case: ctest's summary names it.
-FAILED_TEST = re.compile(r"^\s*\d+ - (\S+) \((?!Failed\))", re.M)
+# A program that crashed or checks on its own prints no case: ctest's summary names it.
+FAILED_TEST = re.compile(r"^\s*\d+ - (\S+) \(", re.M)
 
 
 def failed_cases(cmd):
@@ -89,7 +89,10 @@ def failed_cases(cmd):
     except subprocess.TimeoutExpired:
         return -1, ["(timeout)"]
     names = {a or b for a, b in FAILED_CASE.findall(result.stdout)}
-    names = sorted(names | set(FAILED_TEST.findall(result.stdout)))
+    for test in FAILED_TEST.findall(result.stdout):
+        if test not in names and not any(name.startswith(test + "::") for name in names):
+            names.add(test)
+    names = sorted(names)
     return result.returncode, names or (["(crash or whole test)"] if result.returncode else [])
 
 
