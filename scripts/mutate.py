@@ -90,7 +90,9 @@ def failed_cases(cmd):
         return -1, ["(timeout)"]
     names = {a or b for a, b in FAILED_CASE.findall(result.stdout)}
     for test in FAILED_TEST.findall(result.stdout):
-        if test not in names and not any(name.startswith(test + "::") for name in names):
+        # QtTest programs name their cases after the class, not the program.
+        qt_cases = test.startswith("tst_") and any("::" in name for name in names)
+        if test not in names and not qt_cases:
             names.add(test)
     names = sorted(names)
     return result.returncode, names or (["(crash or whole test)"] if result.returncode else [])
