@@ -9,8 +9,7 @@
 #include "support/CSoundRecorder.h"
 
 // Records what the rules ask of the window, says No to every question and answers
-// the hint dialog from a queue; the board
-// operations act on the real board model.
+// the hint dialog from a queue; the board operations act on the real board model.
 class CFakeView : public IGameView {
 public:
     CFakeView(CBoard& board, IRandom& random) : m_board(board), m_random(random) {}
