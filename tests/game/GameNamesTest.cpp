@@ -44,31 +44,4 @@ TEST(GameNames, FortyFiveDistinctKeysParseBackAndTheSetupRulesLeaveTwentyEightPl
     EXPECT_FALSE(ParseBoardKey(".P", ops, sign));
 }
 
-struct Setup {
-    const char* ops;
-    int sign;  // -1: no sign chosen
-    ESetupRule rule;
-    const char* message;
-};
-
-class SetupRule : public testing::TestWithParam<Setup> {};
-
-// Which rule is reported when several are broken, and its message.
-TEST_P(SetupRule, IsTheFirstRuleBrokenInTheDialogsOrder) {
-    const ESetupRule rule = BrokenSetupRule(OperatorsOf(GetParam().ops), GetParam().sign);
-    EXPECT_EQ(rule, GetParam().rule) << GetParam().ops << " " << GetParam().sign;
-    EXPECT_STREQ(SetupRuleMessage(rule), GetParam().message);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Choices, SetupRule,
-    testing::Values(Setup{"", -1, ESetupRule::NoOperation, "You must select an operation."},
-                    Setup{"D", kSignBoth, ESetupRule::OnlyDivision,
-                          "You can't play a game with only division."},
-                    Setup{"AMD", -1, ESetupRule::MustBePositive,
-                          "Using these operators, you must play\nwith positive numbers only."},
-                    Setup{"SD", kSignPositive, ESetupRule::CannotBePositive,
-                          "Using these operators, you can't play\nwith only positive numbers."},
-                    Setup{"S", -1, ESetupRule::Valid, ""}));
-
 }  // namespace
