@@ -1,6 +1,7 @@
 #include <QScreen>
 #include <QtTest>
 
+#include "platform/CWindowPlacement.h"
 #include "shell/CFixedLayoutDlg.h"
 
 namespace {
@@ -59,6 +60,11 @@ private slots:
                                          : dialog.screen()->availableGeometry().center();
             QVERIFY((dialog.frameGeometry().center() - middle).manhattanLength() <= 4);
         }
+        // The dialogs built without a fixed layout place themselves the same way.
+        QDialog plain(&owner);
+        plain.resize(120, 80);
+        CWindowPlacement::CentreOnOwner(plain);
+        QVERIFY((plain.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <= 4);
     }
 };
 
