@@ -43,15 +43,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{'-', INT_MIN, -1, O::Ok, INT_MIN + 1},
                     Row{'x', 1, 2, O::UnknownOperator, 0}));
 
-TEST(Arithmetic, ShowsAMessageOnlyForTheTwoDivisionRules) {
-    EXPECT_STREQ(CArithmetic::RejectionText(O::DivisionByZero), "Unable to perform division.");
-    EXPECT_STREQ(CArithmetic::RejectionTitle(O::Fraction), "Information");
-    for (O outcome : {O::Ok, O::Overflow, O::UnknownOperator}) {
-        EXPECT_STREQ(CArithmetic::RejectionTitle(outcome), "");
-        EXPECT_STREQ(CArithmetic::RejectionText(outcome), "");
-    }
-}
-
 // True when the search's sign rules drop the case for this first row R.
 bool DroppedBySignRule(int nCase, int r, const COperatorSet& ops, bool positiveOnly) {
     if (nCase == 9 || nCase == 10) return r < 0 || ops.m_bAdd;

@@ -49,16 +49,6 @@ TEST_F(PlayerDeletion, TheGamesPlayersAreNotOfferedAndHeadTheIndexACancelledSeat
     EXPECT_TRUE(m_deletion.IndexWritten());
 }
 
-TEST_F(PlayerDeletion, OfTwoPlayersOfOneNameOnlyTheChosenOnesFileGoesAndItsNameIsFreeAgain) {
-    EXPECT_EQ(Delete({{"Ann", "Ann0.ply"}, {"Ann", "Ann1.ply"}}, {0}),
-              (Entries{{"Ann", "Ann1.ply"}}));
-    EXPECT_FALSE(Exists("Ann0.ply"));
-    EXPECT_TRUE(Exists("Ann1.ply"));
-    CGamePlayer ann(m_clock, Sink(), m_files);
-    EXPECT_TRUE(ann.CreatePlayerFile("Ann", kDir));
-    EXPECT_EQ(ann.m_strFile, "Ann0.ply");
-}
-
 TEST_F(PlayerDeletion, AFileGoneAlreadyOrNoneAtAllCountsAsDeletedAndNothingElseIsTouched) {
     // Bob's file went by other means; Guest, Eve and Max never had a plain file name.
     Delete({{"Bob", "Bob0.ply"}, {"Guest", ""}, {"Eve", ".."}, {"Max", "../x"}}, {0, 1, 2, 3},
