@@ -18,6 +18,7 @@ failed on it: a case that is the only catcher of no fault is a candidate to go.
 """
 import argparse
 import filecmp
+import functools
 import glob
 import json
 import os
@@ -98,6 +99,7 @@ def failed_cases(cmd):
     return result.returncode, names or (["(crash or whole test)"] if result.returncode else [])
 
 
+@functools.lru_cache(maxsize=None)  # many faults share a pattern
 def targets_for(out, pattern):
     """The programs the tests of pattern run, so a fault rebuilds only them; None: all."""
     if not pattern:
@@ -110,7 +112,7 @@ def targets_for(out, pattern):
         if not program.startswith(out + os.sep):
             return None  # a script: it may use any program
         targets.add(os.path.basename(program))
-    return sorted(targets) or None
+    return tuple(sorted(targets)) or None
 
 
 def main():
