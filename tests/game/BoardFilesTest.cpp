@@ -62,14 +62,4 @@ TEST(DealOdds, DealTenOnlyForTheTopDrawAndCompoundFifteenSets) {
     EXPECT_NEAR(CDealOdds::DealProbability(CDealOdds::kSetTotal / 2), 1.0 - 1.0 / 32768, 1e-12);
 }
 
-TEST(DealOdds, WeighTheSetsThatReachAValue) {
-    const CDealOdds product({false, false, true, false}, true);
-    const std::uint64_t noZero = CDealOdds::kDraws - CDealOdds::NumberWeight(0);
-    EXPECT_EQ(product.WeightOfValues({0}), CDealOdds::kSetTotal - noZero * noZero * noZero);
-    EXPECT_FALSE(product.IsReachable(11));  // a prime above 10 is no product of 0..10
-    const CDealOdds sum({true, false, false, false}, true);
-    EXPECT_EQ(sum.ReachableValues().size(), 31u);  // 0..30
-    EXPECT_EQ(sum.WeightOfValues({30}), 1u);       // three tens
-}
-
 }  // namespace

@@ -50,29 +50,6 @@ INSTANTIATE_TEST_SUITE_P(
              "1234567890123456789012345678901234567890", INT_MAX, INT_MAX},
         Line{"-99999999999 ,0", "-99999999999", INT_MIN, INT_MAX}));
 
-struct Cell {
-    int row, column;
-    int neighbours;
-};
-
-class NeighbourCount : public testing::TestWithParam<Cell> {};
-
-TEST_P(NeighbourCount, CountsOnlyCellsInsideTheGridAndTakingScoresThemPlusOne) {
-    CBoard board = BoardOfValue(1);
-    const int target = CBoard::Index(GetParam().row, GetParam().column);
-    for (int i = 0; i < kCells; ++i) {
-        if (i != target) board.TakePiece(i, kTakenByTwo);
-    }
-    EXPECT_EQ(board.CountTakenNeighbours(GetParam().row, GetParam().column), GetParam().neighbours);
-    board.RefreshCounts();
-    EXPECT_EQ(board.TakePiece(target, kTakenByOne), GetParam().neighbours + 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cells, NeighbourCount,
-                         testing::Values(Cell{0, 0, 3}, Cell{0, 6, 3}, Cell{4, 0, 3}, Cell{4, 6, 3},
-                                         Cell{0, 3, 5}, Cell{2, 0, 5}, Cell{4, 3, 5}, Cell{2, 6, 5},
-                                         Cell{2, 3, 8}, Cell{1, 1, 8}));
-
 TEST(Board, ReportsTakenNeighboursRowAboveThenSidesThenRowBelow) {
     std::vector<std::string> lines = LinesOf({});
     lines[9] = "no comma here";  // up-left of cell 17 has no piece

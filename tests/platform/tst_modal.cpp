@@ -94,16 +94,6 @@ private slots:
             CModal::SetAnswerer(nullptr);
         }
     }
-
-    void unscriptedRequestsGetTheAnswerThatChangesLeast() {
-        CModalScript script;
-        COpeningDialog dialog;
-        QCOMPARE(CModal::AppMessage("Note"), int(CModal::IdOk));
-        QCOMPARE(CModal::Message(nullptr, "Delete?", "X", CModal::YesNo), int(CModal::IdNo));
-        QCOMPARE(CModal::Run(dialog), int(CModal::IdCancel));
-        QCOMPARE(script.Unscripted(), 3);
-        QCOMPARE(script.Requests().at(0).caption, CModal::AppName());
-    }
 };
 
 QTEST_MAIN(TestModal)
