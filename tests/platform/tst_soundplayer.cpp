@@ -56,15 +56,6 @@ private slots:
         QVERIFY(!player.IsPlaying());
     }
 
-    void anAsynchronousCueReplacesTheOneStillPlaying() {
-        if (QMediaDevices::defaultAudioOutput().isNull()) QSKIP(kNoOutput);
-        CSoundPlayer player(&CSyncCue::Wait);
-        player.Play("data\\long.wav", ESoundMode::Async);
-        QTRY_VERIFY_WITH_TIMEOUT(player.IsPlaying(), 500);
-        player.Play("data\\short.wav", ESoundMode::Async);
-        QTRY_VERIFY_WITH_TIMEOUT(!player.IsPlaying(), 3000);  // long before the long tone's end
-    }
-
     void aNewCueEndsTheWaitForTheSynchronousOneItReplaces() {
         if (QMediaDevices::defaultAudioOutput().isNull()) QSKIP(kNoOutput);
         CSoundPlayer player(&CSyncCue::Wait);
