@@ -14,17 +14,13 @@ inline SPictureImage SamplePicture(int headerSize, int bits, int width = 11, int
     image.nWidth = width;
     image.nHeight = height;
     image.nBitsPerPixel = bits;
-    if (bits <= 8) {
-        for (std::uint32_t k = 0; k < (1u << bits); ++k) {
-            image.colors.push_back(0xFF000000u | (k * 0x3B1F07u + 0x102030u) % 0x1000000u);
-        }
-    }
-    for (int y = 0; y < height; ++y) {
+    for (std::uint32_t k = 0; bits <= 8 && k < (1u << bits); ++k)
+        image.colors.push_back(0xFF000000u | (k * 0x3B1F07u + 0x102030u) % 0x1000000u);
+    for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const std::uint32_t n = std::uint32_t(x * 7 + y * 3);
             image.pixels.push_back(bits <= 8 ? n % (1u << bits) : (n * 0x030507u) & 0xFFFFFFu);
         }
-    }
     return image;
 }
 

@@ -11,11 +11,9 @@ namespace {
 QRect Ink(QWidget& widget, const QRect& area, int darkest = 0) {
     const QImage image = widget.grab().toImage();
     QRect extent;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
             if (qGray(image.pixel(x, y)) <= darkest) extent |= QRect(x, y, 1, 1);
-        }
-    }
     return extent;
 }
 

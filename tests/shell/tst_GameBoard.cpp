@@ -64,11 +64,10 @@ struct CBoardSound : ISound {
 void PostClick(QWidget* piece) {
     const QPoint at = piece->geometry().center();
     for (auto [buttons, type] : {std::pair(Qt::LeftButton, QEvent::MouseButtonPress),
-                                 {Qt::NoButton, QEvent::MouseButtonRelease}}) {
+                                 {Qt::NoButton, QEvent::MouseButtonRelease}})
         QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
             piece->window()->windowHandle(), at, piece->window()->mapToGlobal(at), buttons,
             Qt::LeftButton, type);
-    }
 }
 
 struct SClick {
@@ -79,8 +78,6 @@ struct SClick {
 };
 
 }  // namespace
-
-Q_DECLARE_METATYPE(SClick)
 
 // Cell i of "TEN.A" holds the value i % 10; "GAPS.A" lacks cells 5 and 34.
 // The result is 4 and the computer's piece 14 unless a test says otherwise.
@@ -125,31 +122,29 @@ private slots:
     }
     void cleanup() { m_board.reset(); }
 
-    void clickTakesAPieceOnlyWhenTheMoveAllowsIt_data() {
-        QTest::addColumn<SClick>("c");
-        QTest::newRow("nothing blinks") << SClick{false, false, 0, 4, true, 0};
-        QTest::newRow("nothing blinks, sounds off") << SClick{false, false, 0, 4, false, 0};
-        QTest::newRow("value is not the result") << SClick{true, false, 0, 5, true, 0};
-        QTest::newRow("computer's turn, not its piece") << SClick{true, true, 1, 4, true, 0};
-        QTest::newRow("player one") << SClick{true, true, 0, 4, true, 1};
-        QTest::newRow("player two") << SClick{true, false, 1, 4, true, 2};
-        QTest::newRow("the computer's piece") << SClick{true, true, 1, 14, true, 2};
-    }
     void clickTakesAPieceOnlyWhenTheMoveAllowsIt() {
-        QFETCH(SClick, c);
-        m_owner.m_bSound = c.sound;
-        m_owner.m_bOnePlayer = c.onePlayer;
-        m_board->Model().SetCurrentPlayer(c.player);
-        if (c.blinking) m_board->HighlightValue(4);
+        for (const SClick& c : {SClick{false, false, 0, 4, true, 0},  // nothing blinks
+                                {false, false, 0, 4, false, 0},       // nor sounds
+                                {true, false, 0, 5, true, 0},         // value is not the result
+                                {true, true, 1, 4, true, 0},      // computer's turn, not its piece
+                                {true, true, 0, 4, true, 1},      // player one
+                                {true, false, 1, 4, true, 2},     // player two
+                                {true, true, 1, 14, true, 2}}) {  // the computer's piece
+            init();
+            m_owner.m_bSound = c.sound;
+            m_owner.m_bOnePlayer = c.onePlayer;
+            m_board->Model().SetCurrentPlayer(c.player);
+            if (c.blinking) m_board->HighlightValue(4);
 
-        Click(c.clicked);
+            Click(c.clicked);
 
-        const QString cue = c.takenBy ? "data\\shoop.wav sync" : "data\\no.wav async";
-        QCOMPARE(m_sound.m_events, c.sound ? QStringList{cue} : QStringList{});
-        QCOMPARE(m_board->Model().Piece(c.clicked).m_nTakenBy, c.takenBy);
-        QCOMPARE(m_board->Piece(c.clicked)->isVisible(), c.takenBy == 0);
-        QCOMPARE(m_board->Tile(c.clicked)->isVisible(), c.takenBy != 0);
-        QCOMPARE(m_owner.m_takes, (c.takenBy ? Takes{{c.player, 1}} : Takes{}));
+            const QString cue = c.takenBy ? "data\\shoop.wav sync" : "data\\no.wav async";
+            QCOMPARE(m_sound.m_events, c.sound ? QStringList{cue} : QStringList{});
+            QCOMPARE(m_board->Model().Piece(c.clicked).m_nTakenBy, c.takenBy);
+            QCOMPARE(m_board->Piece(c.clicked)->isVisible(), c.takenBy == 0);
+            QCOMPARE(m_board->Tile(c.clicked)->isVisible(), c.takenBy != 0);
+            QCOMPARE(m_owner.m_takes, (c.takenBy ? Takes{{c.player, 1}} : Takes{}));
+        }
     }
 
     void takeFlashesTakenNeighboursOneByOneEachWithAWarbleAndScoresFour() {
@@ -175,27 +170,24 @@ private slots:
     // Mouse input waits while a synchronous cue plays: a click on another
     // blinking piece during a take comes once the move has ended, and is
     // refused. A click that is not user input fires during the take: dropped.
-    void clickDuringATakeNeverTakesASecondPiece_data() {
-        QTest::addColumn<bool>("mouse");
-        QTest::newRow("mouse click: after the take") << true;
-        QTest::newRow("animated click: dropped") << false;
-    }
     void clickDuringATakeNeverTakesASecondPiece() {
-        QFETCH(bool, mouse);
-        m_owner.m_onTake = [this] {  // as the main window ends the move
-            m_sound.m_events << "move ended";
-            m_board->ClearHighlights();
-        };
-        m_board->HighlightValue(4);
-        CGamePiece* other = m_board->Piece(24);
-        m_sound.m_nWaitMs = 300;
-        m_sound.m_during = [other, mouse] { mouse ? PostClick(other) : other->animateClick(); };
-        Click(14);
-        QTest::qWait(200);
-        QStringList events{"data\\shoop.wav sync", "move ended"};
-        if (mouse) events << "data\\no.wav async";
-        QCOMPARE(m_sound.m_events, events);
-        QCOMPARE(m_owner.m_takes, (Takes{{0, 1}}));
+        for (bool mouse : {true, false}) {
+            init();
+            m_owner.m_onTake = [this] {  // as the main window ends the move
+                m_sound.m_events << "move ended";
+                m_board->ClearHighlights();
+            };
+            m_board->HighlightValue(4);
+            CGamePiece* other = m_board->Piece(24);
+            m_sound.m_nWaitMs = 300;
+            m_sound.m_during = [other, mouse] { mouse ? PostClick(other) : other->animateClick(); };
+            Click(14);
+            QTest::qWait(200);
+            QStringList events{"data\\shoop.wav sync", "move ended"};
+            if (mouse) events << "data\\no.wav async";
+            QCOMPARE(m_sound.m_events, events);
+            QCOMPARE(m_owner.m_takes, (Takes{{0, 1}}));
+        }
     }
 
     void loadingKeepsTheBoardWhenTheFileIsMissingAndMayHappenDuringATake() {
@@ -248,15 +240,10 @@ private slots:
             QVERIFY(shot.save(qEnvironmentVariable("TALLYFOLD_SCREENSHOT"), "PNG"));
         QCOMPARE(shot.size(), QSize(624, 271));
         QCOMPARE(m_board->Piece(8)->geometry(), QRect(90, 55, 89, 54));
-        const QList<std::pair<int, QColor>> faces = {{0, QColor(0, 255, 0)},
-                                                     {1, QColor(0, 128, 0)},
-                                                     {7, QColor(0, 128, 0)},
-                                                     {26, QColor(0, 0, 128)},
-                                                     {34, QColor(0, 0, 128)},
-                                                     {16, QColor(0, 0, 128)},
-                                                     {17, kGrey},
-                                                     {27, kGrey},
-                                                     {18, kFace}};
+        const QColor lime(0, 255, 0), green(0, 128, 0), navy(0, 0, 128);
+        const QList<std::pair<int, QColor>> faces = {{0, lime},   {1, green},  {7, green},
+                                                     {26, navy},  {34, navy},  {16, navy},
+                                                     {17, kGrey}, {27, kGrey}, {18, kFace}};
         for (auto [index, color] : faces)
             QCOMPARE(shot.pixelColor(CGameBoard::CellRect(index).topLeft() + QPoint(15, 15)).rgb(),
                      color.rgb());

@@ -69,12 +69,11 @@ SOutcome Run(CGameSetupDlg& dlg, const QStringList& steps) {
     for (int i = 0; i < 4; ++i) script.Answer(note);
     const int result = CModal::Run(dlg);
     if (out.result != -1) out.result = result;
-    for (int n : {dlg.m_nPlayers, dlg.m_nSize, dlg.m_nSigns}) out.members += QString::number(n);
-    out.members += ' ';
-    for (bool b : {dlg.m_bAddition, dlg.m_bSubtraction, dlg.m_bMultiplication, dlg.m_bDivision,
-                   dlg.m_bPlaySounds, dlg.m_bQuickInstructions})
-        out.members += QString::number(b);
-    out.members += " " + dlg.m_strPlayer1 + "," + dlg.m_strPlayer2;
+    out.members =
+        QString::asprintf("%d%d%d %d%d%d%d%d%d ", dlg.m_nPlayers, dlg.m_nSize, dlg.m_nSigns,
+                          dlg.m_bAddition, dlg.m_bSubtraction, dlg.m_bMultiplication,
+                          dlg.m_bDivision, dlg.m_bPlaySounds, dlg.m_bQuickInstructions) +
+        dlg.m_strPlayer1 + "," + dlg.m_strPlayer2;
     return out;
 }
 

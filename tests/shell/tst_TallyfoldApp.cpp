@@ -17,6 +17,20 @@
 #include "support/CScriptedUser.h"
 #include "support/CSoundRecorder.h"
 
+namespace {
+
+// Clicks a dialog's button as the user does; the dialog's result is the answer.
+int Press(QDialog& dlg, int nId) {
+    CDialogBuilder::ControlAs<QAbstractButton>(dlg, nId)->click();
+    return dlg.result();
+}
+
+QListWidget* List(QDialog& dlg, int nId) {
+    return CDialogBuilder::ControlAs<QListWidget>(dlg, nId);
+}
+
+}  // namespace
+
 // The program from start-up to exit, offscreen: every box and dialog is
 // answered by a chooser that acts as the user for the caption it sees.
 class TestTallyfoldApp : public QObject {
@@ -24,30 +38,24 @@ class TestTallyfoldApp : public QObject {
 
 private slots:
     void init() {
-        m_previous = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(m_dir->path());
         // The shipped files, linked one by one: the settings file is written beside them.
-        QDir().mkpath("data");
-        QDir().mkpath("players");
-        for (const QString& name : QDir(TALLYFOLD_DATA_DIR).entryList(QDir::Files)) {
+        for (const char* folder : {"data", "players"}) QDir().mkpath(folder);
+        for (const QString& name : QDir(TALLYFOLD_DATA_DIR).entryList(QDir::Files))
             QFile::link(QString(TALLYFOLD_DATA_DIR "/") + name, "data/" + name);
-        }
         // The help file lies beside data/, as in the game's folder.
         QFile::link(TALLYFOLD_DATA_DIR "/VEXA.HLP", "VEXA.HLP");
         m_user = std::make_unique<CScriptedUser>();
-        m_user->m_chooser = [this](const CModal::SRequest& request) { return Answer(request); };
-        m_inSetup = [](QDialog& dlg) {
-            CDialogBuilder::ControlAs<QAbstractButton>(dlg, CModal::IdOk)->click();
-            return dlg.result();
-        };
+        m_user->m_chooser = m_answer;
+        m_inSetup = [](QDialog& dlg) { return Press(dlg, CModal::IdOk); };
     }
 
     void cleanup() {
         m_app.reset();
         m_user.reset();
         QDir::setCurrent(m_previous);
-        QDir(m_dir.path()).removeRecursively();
-        QDir().mkpath(m_dir.path());
+        m_dir.reset();
     }
 
     void startUpShowsTheSplashThenTheFirstGameAndSavesAtExit() {
@@ -55,19 +63,19 @@ private slots:
             // The first paint starts the first game with player selection.
             QTRY_VERIFY(m_app->MainWindow().Game().State().m_bGameStarted);
         });
-        const std::vector<std::string> expected{"About...: ", "Tallyfold! (Basicon): ",
-                                                "Tallyfold! Game Setup: ", "Select or Add Player 1: ",
-                                                "Confirmation: Add new player?"};
+        const std::vector<std::string> expected{
+            "About...: ", "Tallyfold! (Basicon): ", "Tallyfold! Game Setup: ",
+            "Select or Add Player 1: ", "Confirmation: Add new player?"};
         QVERIFY(m_user->m_log.size() >= expected.size());
-        QCOMPARE(std::vector<std::string>(m_user->m_log.begin(), m_user->m_log.begin() + 5), expected);
+        m_user->m_log.resize(expected.size());
+        QCOMPARE(m_user->m_log, expected);
         // The quick instructions open in the help window beside the game, asking nothing.
-        const auto* help = m_app->MainWindow().findChild<CHelpWindow*>();
+        auto* help = m_app->MainWindow().findChild<CHelpWindow*>();
         QVERIFY(help);
         QCOMPARE(help->CurrentTitle(), QString("Quick Instructions"));
         // Its keys are its own: Ctrl+X there does not ask to quit the game.
-        const std::size_t seen = m_user->m_log.size();
-        QTest::keyClick(const_cast<CHelpWindow*>(help), Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(m_user->m_log.size(), seen);
+        QTest::keyClick(help, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(m_user->m_log.size(), expected.size());
         QCOMPARE(m_app->MainWindow().Game().State().m_strName[0], std::string("Ann"));
         QVERIFY(QFile::exists("data/Sound.dat"));
         QVERIFY(PlayerFile().find("A 26 piece game") != std::string::npos);
@@ -75,7 +83,8 @@ private slots:
 
     void aCommandLineIsRefusedAndTheProgramStartsAnyway() {
         Run({"saved.game"}, [] {});
-        QCOMPARE(m_user->m_log.front(), std::string("Tallyfold: Please start a saved game after startup!"));
+        QCOMPARE(m_user->m_log.front(),
+                 std::string("Tallyfold: Please start a saved game after startup!"));
         QVERIFY(m_user->Saw("About...: "));
     }
 
@@ -83,11 +92,9 @@ private slots:
         bool pressed = false;
         m_inSetup = [](QDialog&) { return int(CModal::IdCancel); };
         m_user->m_onLog = [&](const std::string& line) {
-            if (line != "About...: " || pressed) return;
-            pressed = true;
-            QTest::keyClick(QApplication::activeModalWidget() ? QApplication::activeModalWidget()
-                                                              : &m_app->MainWindow(),
-                            Qt::Key_N, Qt::ControlModifier);
+            if (line != "About...: " || std::exchange(pressed, true)) return;
+            QWidget* modal = QApplication::activeModalWidget();
+            QTest::keyClick(modal ? modal : &m_app->MainWindow(), Qt::Key_N, Qt::ControlModifier);
         };
         Run({}, [] {});
         QVERIFY(m_user->Saw("Tallyfold! Game Setup: "));
@@ -101,7 +108,7 @@ private slots:
         Run({}, [this] {
             CGameDlg& dlg = m_app->MainWindow();
             QTRY_VERIFY(m_user->Saw("Tallyfold! Game Setup: "));
-            CDialogBuilder::ControlAs<QAbstractButton>(dlg, CGameDlg::IdPass)->click();
+            Press(dlg, CGameDlg::IdPass);
             for (int tick = 0; tick < 20; ++tick) dlg.OnTimer();
             QVERIFY(!dlg.Game().State().m_bGameStarted);
             QCOMPARE(dlg.Game().State().m_nShake, 0);
@@ -112,13 +119,11 @@ private slots:
     void quitGameInTheSetupClosesAndSavesTheRecords() {
         Run({}, [this] {
             QTRY_VERIFY(m_app->MainWindow().Game().State().m_bGameStarted);
-            m_inSetup = [](QDialog& dlg) {
-                CDialogBuilder::ControlAs<QAbstractButton>(dlg, CGameSetupDlg::kQuitGame)->click();
-                return dlg.result();
-            };
+            m_inSetup = [](QDialog& dlg) { return Press(dlg, CGameSetupDlg::kQuitGame); };
             // Chosen from the menu, as the user does.
             QAction* newGame = nullptr;
-            for (QAction* action : m_app->MainWindow().findChild<QMenuBar*>()->findChildren<QAction*>())
+            const QMenuBar* menu = m_app->MainWindow().findChild<QMenuBar*>();
+            for (QAction* action : menu->findChildren<QAction*>())
                 if (action->text() == "New &Game\tCtrl+N") newGame = action;
             QVERIFY(newGame);
             newGame->trigger();
@@ -132,8 +137,7 @@ private slots:
     // Statistics of a player of the game in progress show that object, whose
     // current record is never listed; deletion does not offer the game's players.
     void maintenanceCommandsOpenStatisticsAndDeletion() {
-        int listed = -1;
-        int offered = -1;
+        int listed = -1, offered = -1;
         bool purgeAll = false;
         Run({}, [&] {
             QTRY_VERIFY(m_app->MainWindow().Game().State().m_bGameStarted);
@@ -141,19 +145,20 @@ private slots:
                 if (!request.dialog) return int(CModal::IdOk);
                 QDialog& dlg = *request.dialog;
                 if (request.caption == "Select Player") {
-                    CDialogBuilder::ControlAs<QListWidget>(dlg, CSelectPlayer::kListId)->setCurrentRow(0);
-                    CDialogBuilder::ControlAs<QAbstractButton>(dlg, CSelectPlayer::kStatisticsId)->click();
+                    List(dlg, CSelectPlayer::kListId)->setCurrentRow(0);
+                    Press(dlg, CSelectPlayer::kStatisticsId);
                 } else if (request.caption == "Player Statistics") {
-                    listed = CDialogBuilder::ControlAs<QListWidget>(dlg, CStatisticsDlg::kListId)->count();
-                    purgeAll = CDialogBuilder::Control(dlg, CStatisticsDlg::kPurgeAllId)->isEnabled();
+                    listed = List(dlg, CStatisticsDlg::kListId)->count();
+                    purgeAll =
+                        CDialogBuilder::Control(dlg, CStatisticsDlg::kPurgeAllId)->isEnabled();
                 } else if (request.caption == "Delete Players") {
-                    offered = CDialogBuilder::ControlAs<QListWidget>(dlg, CDeletePlayersDlg::kListId)->count();
+                    offered = List(dlg, CDeletePlayersDlg::kListId)->count();
                 }
                 return int(CModal::IdCancel);
             };
             m_app->OnCommand(CTallyfoldApp::IdPlayerStatistics);
             m_app->OnCommand(CTallyfoldApp::IdDeletePlayers);
-            m_user->m_chooser = [this](const CModal::SRequest& request) { return Answer(request); };
+            m_user->m_chooser = m_answer;
         });
         QCOMPARE(listed, 0);
         QVERIFY(purgeAll);  // Ann's game in progress is a record
@@ -172,23 +177,17 @@ private:
     }
 
     int Answer(const CModal::SRequest& request) {
-        const QString caption = request.caption;
-        if (request.dialog && caption == "Tallyfold! (Basicon)") {
+        if (!request.dialog) return request.buttons == CModal::YesNo ? CModal::IdYes : CModal::IdOk;
+        QDialog& dlg = *request.dialog;
+        if (request.caption == "Tallyfold! (Basicon)") {
             if (m_inMain) m_inMain();
             return CModal::IdOk;
         }
-        if (request.dialog && caption == "Tallyfold! Game Setup") return m_inSetup(*request.dialog);
-        if (request.dialog && caption.startsWith("Select or Add Player")) {
-            CDialogBuilder::ControlAs<QLineEdit>(*request.dialog, CSelectPlayer::kNameId)->setText("Ann");
-            CDialogBuilder::ControlAs<QAbstractButton>(*request.dialog, CModal::IdOk)->click();
-            return request.dialog->result();
-        }
-        if (request.buttons == CModal::YesNo) return CModal::IdYes;
-        if (request.dialog) {
-            if (auto* ok = CDialogBuilder::ControlAs<QAbstractButton>(*request.dialog, CModal::IdOk)) ok->click();
-            return request.dialog->result();
-        }
-        return CModal::IdOk;
+        if (request.caption == "Tallyfold! Game Setup") return m_inSetup(dlg);
+        if (request.caption.startsWith("Select or Add Player"))
+            CDialogBuilder::ControlAs<QLineEdit>(dlg, CSelectPlayer::kNameId)->setText("Ann");
+        if (auto* ok = CDialogBuilder::ControlAs<QAbstractButton>(dlg, CModal::IdOk)) ok->click();
+        return dlg.result();
     }
 
     std::string PlayerFile() const {
@@ -196,12 +195,13 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
     }
 
-    QTemporaryDir m_dir;
-    QString m_previous;
+    std::unique_ptr<QTemporaryDir> m_dir;  // the game's folder, one for each test
+    const QString m_previous = QDir::currentPath();
     std::unique_ptr<CScriptedUser> m_user;
     std::unique_ptr<CTallyfoldApp> m_app;
     std::function<void()> m_inMain;
     std::function<int(QDialog&)> m_inSetup;  // default: OK
+    const CScriptedUser::Chooser m_answer = [this](const CModal::SRequest& r) { return Answer(r); };
 };
 
 QTEST_MAIN(TestTallyfoldApp)
