@@ -13,14 +13,6 @@
 #include "players/CPlayerApp.h"
 #include "support/CFixedClock.h"
 
-// What the tests of a game share: scripted draws, players kept in memory, and
-// boards written as values.
-
-// The draw that deals the number n (0..10).
-inline int DrawFor(int n) {
-    return n >= 10 ? 32767 : (n * 32767 + 9) / 10;
-}
-
 // Hands out queued draws, then 0 (which deals 0 and blocks cell 0).
 class CQueueRandom : public IRandom {
 public:
@@ -34,8 +26,9 @@ public:
     void Deal(int a, int b, int c, int nSets = 15) {
         for (int i = 0; i < nSets; ++i) Set(a, b, c);
     }
+    // One set: the draws that deal a, b, c (0..10).
     void Set(int a, int b, int c) {
-        for (int n : {a, b, c}) m_draws.push_back(DrawFor(n));
+        for (int n : {a, b, c}) m_draws.push_back(n >= 10 ? 32767 : (n * 32767 + 9) / 10);
     }
     std::deque<int> m_draws;
 };
@@ -44,9 +37,8 @@ public:
 inline std::string BoardText(const std::vector<int>& values) {
     std::string text;
     for (std::size_t i = 0; i < 35; ++i) {
-        if (i < values.size() && values[i] >= 0) {
+        if (i < values.size() && values[i] >= 0)
             text += std::to_string(values[i]) + " ," + std::to_string(i);
-        }
         text += "\n";
     }
     return text;
@@ -55,17 +47,15 @@ inline std::string BoardText(const std::vector<int>& values) {
 // The application's players, with files in memory under "/g/players/".
 class CTestPlayers {
 public:
-    CTestPlayers() : m_clock(Noon()), m_app({}, [] { return std::string("/g/"); }, m_files) {
-        m_app.InitInstance({});
-    }
-    CGamePlayer& Seat(int nSeat, const std::string& name) {
+    CTestPlayers() : m_clock(Noon()), m_app({}, CurrentDir, m_files) { m_app.InitInstance({}); }
+    void Seat(int nSeat, const std::string& name) {
         auto& record = m_app.m_pPlayers[nSeat];
         record = std::make_unique<CGamePlayer>(m_clock, FnMessage{}, m_files);
         record->m_strName = name;
         record->m_strFile = name + "0.ply";
         record->StartStats("A test game.");
-        return *record;
     }
+    static std::string CurrentDir() { return "/g/"; }
     static std::tm Noon() {
         std::tm t{};
         t.tm_year = 126;

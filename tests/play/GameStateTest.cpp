@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <deque>
+#include <algorithm>
+#include <utility>
 
 #include "game/CBoard.h"
 #include "play/CGameState.h"
@@ -9,7 +10,7 @@
 #include "support/CSoundRecorder.h"
 
 // Records what the rules ask of the window, says No to every question and answers
-// the hint dialog from a queue; the board operations act on the real board model.
+// the hint dialog as told once; the board operations act on the real board model.
 class CFakeView : public IGameView {
 public:
     CFakeView(CBoard& board, IRandom& random) : m_board(board), m_random(random) {}
@@ -25,11 +26,7 @@ public:
     void Notify(const std::string& text, const std::string& caption) override {
         Log("box " + caption + ": " + text);
     }
-    int RunHintDialog() override {
-        const int result = m_hints.empty() ? 2 : m_hints.front();
-        if (!m_hints.empty()) m_hints.pop_front();
-        return result;
-    }
+    int RunHintDialog() override { return std::exchange(m_hint, 2); }  // then Cancel
     void CountScore(int nPlayer, int nScore) override {
         Log("count " + std::to_string(nPlayer) + " to " + std::to_string(nScore));
     }
@@ -56,7 +53,7 @@ public:
     IRandom& m_random;
     std::string m_key = "ASMD.A";
     std::string m_text;
-    std::deque<int> m_hints;
+    int m_hint = 2;
     std::vector<std::string> m_log;
     std::string m_highlight;
 };
@@ -65,23 +62,19 @@ public:
 // 12 at cell 34, a corner next to two blocked cells (27, 33) worth 3 points.
 class CGameStateTest : public ::testing::Test {
 protected:
-    CGameStateTest() : m_view(m_board, m_random), m_game(m_board, m_view, m_random, m_sound, m_players.m_app) {
+    CGameStateTest() {
         std::vector<int> values(35, -1);
-        values[8] = 7;
-        values[12] = 14;
-        values[20] = 2000;
-        values[27] = 2000;
-        values[33] = 2000;
-        values[34] = 12;
+        for (auto [cell, value] :
+             {std::pair{8, 7}, {12, 14}, {20, 2000}, {27, 2000}, {33, 2000}, {34, 12}})
+            values[cell] = value;
         m_view.m_text = BoardText(values);
     }
 
     // A game of 32 pieces: blocks 27 and 33, then the draws of cell 0 (empty).
     void Start(bool bOnePlayer = true) {
-        for (int cell : {27, 33}) {
-            m_random.m_draws.push_back((cell / 7 * 32767 + 4) / 5);
-            m_random.m_draws.push_back((cell % 7 * 32767 + 6) / 7);
-        }
+        for (int cell : {27, 33})  // the draws of its row and column
+            m_random.m_draws.insert(m_random.m_draws.end(),
+                                    {(cell / 7 * 32767 + 4) / 5, (cell % 7 * 32767 + 6) / 7});
         m_game.SetShowQuickInstructions(false);
         m_game.StartGame('A', 32, COperatorSet{}, "Ann", "Bob", bOnePlayer, true);
         m_random.m_draws.clear();
@@ -98,6 +91,9 @@ protected:
     bool Logged(const std::string& line) const {
         return std::find(m_view.m_log.begin(), m_view.m_log.end(), line) != m_view.m_log.end();
     }
+    int Count(const CSoundRecorder::Cue& cue) const {
+        return int(std::count(m_sound.Cues().begin(), m_sound.Cues().end(), cue));
+    }
     // The seat's latest record, open or just closed.
     const CGameStats& Stats(int nSeat) {
         return static_cast<const CGameStats&>(*m_players.m_app.m_pPlayers[nSeat]->m_records.back());
@@ -107,11 +103,11 @@ protected:
     CQueueRandom m_random;
     CSoundRecorder m_sound;
     CTestPlayers m_players;
-    CFakeView m_view;
-    CGameState m_game;
+    CFakeView m_view{m_board, m_random};
+    CGameState m_game{m_board, m_view, m_random, m_sound, m_players.m_app};
 };
 
-TEST_F(CGameStateTest, TheFirstResultFollowsItsRowIntoTheSecond) {
+TEST_F(CGameStateTest, TheCaretBlinksAndTheFirstResultFollowsItsRowIntoTheSecond) {
     Start();
     Deal(3, 4, 2);
     const CEquations& eq = m_game.Equations();
@@ -119,6 +115,10 @@ TEST_F(CGameStateTest, TheFirstResultFollowsItsRowIntoTheSecond) {
     m_game.OnNumberClicked(3);  // "?" is disabled: nothing
     m_game.OnNumberClicked(0);
     m_game.OnNumberClicked(1);
+    m_game.OnTimer();  // the caret, in the first of two empty slots
+    EXPECT_EQ(eq.m_strSlot[2], "^");
+    m_game.OnTimer();
+    EXPECT_EQ(eq.m_strSlot[2], "");
     EXPECT_TRUE(eq.m_bNumberEnabled[3]);
     m_game.OnNumberClicked(3);  // 7 goes to the first free slot of the second row
     EXPECT_EQ(eq.m_nSlot[2], 3);
@@ -140,23 +140,10 @@ TEST_F(CGameStateTest, TheFirstResultFollowsItsRowIntoTheSecond) {
     EXPECT_EQ(eq.m_nSlot[0], 0);
 }
 
-TEST_F(CGameStateTest, TheCaretBlinksInTheFirstEmptySlot) {
-    Start();
-    Deal(3, 4, 2);
-    m_game.OnNumberClicked(1);
-    m_game.OnSlotClicked(0);
-    m_game.OnNumberClicked(0);
-    m_game.OnNumberClicked(1);
-    m_game.OnTimer();
-    EXPECT_EQ(m_game.Equations().m_strSlot[2], "^");
-    m_game.OnTimer();
-    EXPECT_EQ(m_game.Equations().m_strSlot[2], "");
-}
-
 TEST_F(CGameStateTest, TheDealKeepsTheFirstSetWithAPieceAndLocksTheControlsMeanwhile) {
     Start();
-    m_random.Set(0, 0, 0);  // 0 reaches no piece
-    m_random.Set(5, 2, 0);  // 7: kept
+    m_random.Set(0, 0, 0);        // 0 reaches no piece
+    m_random.Set(5, 2, 0);        // 7: kept
     m_random.Deal(10, 2, 0, 13);  // 12 is worth more but comes later
     m_game.OnTimer();
     m_game.OnNumberClicked(0);
@@ -167,9 +154,7 @@ TEST_F(CGameStateTest, TheDealKeepsTheFirstSetWithAPieceAndLocksTheControlsMeanw
     EXPECT_EQ(m_game.Equations().m_strNumber[0], "5");
     EXPECT_EQ(m_game.State().m_nBestValue, 7);
     EXPECT_EQ(m_game.State().m_strBestValue, "7");
-    EXPECT_EQ(std::count(m_sound.Cues().begin(), m_sound.Cues().end(),
-                         CSoundRecorder::Cue{"data\\shake2.wav", ESoundMode::Async}),
-              15);
+    EXPECT_EQ(Count({"data\\shake2.wav", ESoundMode::Async}), 15);
 }
 
 TEST_F(CGameStateTest, AHumanTrailingByMoreThanFiveKeepsTheRichestSet) {
@@ -183,23 +168,21 @@ TEST_F(CGameStateTest, AHumanTrailingByMoreThanFiveKeepsTheRichestSet) {
     }
 }
 
-TEST_F(CGameStateTest, NoPieceInTheWholeDealLeavesTheLastSetAndAFreePass) {
+// The player then completes the computer's move by clicking the one piece it chose.
+TEST_F(CGameStateTest, NoPieceLeavesTheLastSetAFreeHintAndPassThenTheComputersPieceBlinks) {
     Start();
     m_random.Deal(0, 0, 0, 14);
     m_random.Set(1, 0, 0);
     for (int tick = 0; tick < 15; ++tick) m_game.OnTimer();
     EXPECT_EQ(m_game.State().m_strBestValue, "NO");
     EXPECT_EQ(m_game.Equations().m_strNumber[0], "1");
+    m_view.m_hint = CGameState::kHintOptimal;
+    m_game.OnHint();
+    EXPECT_TRUE(Logged("box Hint: There is no obtainable piece."));
+    EXPECT_EQ(m_game.State().m_nScore[0], 0);
     m_game.OnPass();
     EXPECT_FALSE(Logged("ask Are you sure you want to pass?"));
     EXPECT_EQ(m_game.CurrentPlayer(), 1);
-}
-
-// The player completes the computer's move by clicking the one piece it chose.
-TEST_F(CGameStateTest, OnTheComputersTurnOnlyItsPieceBlinks) {
-    Start();
-    Deal(0, 0, 0);
-    m_game.OnPass();
     Deal(10, 2, 0);
     EXPECT_EQ(m_view.m_highlight, "grey 34");
 }
@@ -211,7 +194,6 @@ TEST_F(CGameStateTest, OnlyGamesAfterTheFirstAnnounceWhoStarts) {
     EXPECT_TRUE(Logged("box : It's Ann's turn"));
 }
 
-// In a two-player game player two's score goes into player two's record too.
 TEST_F(CGameStateTest, PlayerTwoKeepsTheirScoreInTheirRecord) {
     m_players.Seat(0, "Ann");
     m_players.Seat(1, "Bob");
@@ -227,49 +209,33 @@ TEST_F(CGameStateTest, TheOperatorHintEmptiesEverySlotAndCostsOnePoint) {
     Start();
     Deal(10, 2, 0);
     m_game.OnNumberClicked(0);
-    m_view.m_hints = {CGameState::kHintOperators};
+    m_view.m_hint = CGameState::kHintOperators;
     m_game.OnHint();
     EXPECT_EQ(m_game.Equations().m_nSlot[0], -1);
     EXPECT_EQ(m_game.State().m_nScore[0], -1);
 }
 
-TEST_F(CGameStateTest, HintsAreFreeWithoutAnObtainablePiece) {
-    Start();
-    Deal(0, 0, 0);
-    m_view.m_hints = {CGameState::kHintOptimal};
-    m_game.OnHint();
-    EXPECT_TRUE(Logged("box Hint: There is no obtainable piece."));
-    EXPECT_EQ(m_game.State().m_nScore[0], 0);
-}
-
 TEST_F(CGameStateTest, TheLastPieceEndsTheGameAndClosesBothRecords) {
-    struct SCase {
-        int nOne, nTwo;
-        const char* text;
-        bool bOneLost, bTwoLost;
-        int nWinCues;  // a person's win is cheered, a tie is not
-    };
-    for (const SCase& c : {SCase{3, 1, "box Game Over: Ann is the winner!", false, true, 1},
-                           SCase{1, 3, "box Game Over: Bob is the winner!", true, false, 2},
-                           SCase{2, 2, "box Game Over: It is a tie!", true, true, 2}}) {
+    // The win cues add up over the rows: a person's win is cheered, a tie is not.
+    for (auto [one, two, text, oneLost, twoLost, winCues] :
+         {std::tuple{3, 1, "box Game Over: Ann is the winner!", false, true, 1},
+          {1, 3, "box Game Over: Bob is the winner!", true, false, 2},
+          {2, 2, "box Game Over: It is a tie!", true, true, 2}}) {
         m_players.Seat(0, "Ann");
         m_players.Seat(1, "Bob");
         Start(false);
         for (int cell : {8, 12, 20}) m_board.TakePiece(cell, 1);
         Deal(10, 2, 0);
-        SetScores(c.nOne - 3, c.nTwo);
+        SetScores(one - 3, two);
         m_view.m_log.clear();
         Take(34);
-        EXPECT_TRUE(Logged(c.text)) << c.text;
+        EXPECT_TRUE(Logged(text)) << text;
         EXPECT_EQ(m_view.m_log.back(), "new game");
         EXPECT_TRUE(Stats(0).m_bFinished);
-        EXPECT_EQ(Stats(0).m_bDidNotWin, c.bOneLost) << c.text;
-        EXPECT_EQ(Stats(1).m_bDidNotWin, c.bTwoLost) << c.text;
+        EXPECT_EQ(Stats(0).m_bDidNotWin, oneLost) << text;
+        EXPECT_EQ(Stats(1).m_bDidNotWin, twoLost) << text;
         EXPECT_EQ(Stats(1).m_strOpponent, "Ann");
-        EXPECT_EQ(std::count(m_sound.Cues().begin(), m_sound.Cues().end(),
-                             CSoundRecorder::Cue{"data\\humanw.wav", ESoundMode::Async}),
-                  c.nWinCues)
-            << c.text;
+        EXPECT_EQ(Count({"data\\humanw.wav", ESoundMode::Async}), winCues) << text;
     }
 }
 

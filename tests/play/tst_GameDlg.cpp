@@ -1,6 +1,5 @@
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,12 +17,8 @@ const Cue kShoop{"data\\shoop.wav", ESoundMode::Sync};
 const Cue kUp{"data\\up.wav", ESoundMode::Sync};
 const Cue kNo{"data\\no.wav", ESoundMode::Async};
 
-bool Obtainable(CBoard&, const CBestPiece& best) {
-    return best.m_bFound;
-}
-bool Nothing(CBoard&, const CBestPiece& best) {
-    return !best.m_bFound;
-}
+const auto Obtainable = [](CBoard&, const CBestPiece& best) { return best.m_bFound; };
+const auto Nothing = [](CBoard&, const CBestPiece& best) { return !best.m_bFound; };
 // Some case reaches an untaken piece worth fewer points than the best.
 bool WithWeakerMove(CBoard& board, const CBestPiece& best) {
     return best.m_bFound &&
@@ -47,8 +42,8 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(BoardText({-1, 14, 7, 12, 30, 1, 100, 9, 20, 5, 50}).c_str());
         m_players = std::make_unique<CTestPlayers>();
-        m_sound = std::make_unique<CSoundRecorder>();
-        m_random = std::make_unique<CQueueRandom>();
+        m_sound.Clear();
+        m_random.m_draws.clear();
         m_user = std::make_unique<CScriptedUser>();
     }
 
@@ -60,14 +55,12 @@ private slots:
     }
 
     void aWholeOnePlayerGame() {
-        Open();
-        CGameDriver& d = *m_drive;
+        CGameDriver& d = Open();
         // Ann writes (3 + 4) * 2 and takes the 14.
-        m_random->Deal(3, 4, 2);
+        m_random.Deal(3, 4, 2);
         d.Deal();
         for (int k : {0, 1, 3, 2}) d.Click(d.Number(k));
-        d.Click(d.Operator(1));
-        d.Click(d.Operator(1));
+        for (int i = 0; i < 2; ++i) d.Click(d.Operator(1));
         QCOMPARE(d.Text(CGameDlg::IdResult1), QString("7"));
         QCOMPARE(d.Text(CGameDlg::IdResult2), QString("14"));
         // TALLYFOLD_SCREENSHOT=file.png saves the window as it stands, to look at.
@@ -75,9 +68,9 @@ private slots:
             m_dlg->Board().OnTimer();
             m_dlg->grab().save(qEnvironmentVariable("TALLYFOLD_SCREENSHOT"));
         }
-        m_sound->Clear();
+        m_sound.Clear();
         d.ClickPiece(1);
-        QCOMPARE(m_sound->Cues(), (std::vector<Cue>{kShoop, kUp}));
+        QCOMPARE(m_sound.Cues(), (std::vector<Cue>{kShoop, kUp}));
         QCOMPARE(d.Text(CGameDlg::IdScore0), QString("1"));
         QCOMPARE(d.Text(CGameDlg::IdTurn), QString("Computer's turn"));
 
@@ -86,7 +79,7 @@ private slots:
         const int chosen = m_dlg->Game().State().m_nBestPiece;
         QVERIFY(m_dlg->Board().m_selectable.contains(m_dlg->Board().Piece(chosen)));
         d.ClickPiece(chosen == 2 ? 3 : 2);
-        QCOMPARE(m_sound->Cues().back(), kNo);
+        QCOMPARE(m_sound.Cues().back(), kNo);
         d.PlayBest();
         QCOMPARE(m_dlg->Board().Model().Piece(chosen).m_nTakenBy, int(kTakenByTwo));
 
@@ -104,8 +97,7 @@ private slots:
         DealWhere(WithWeakerMove);
         const int before = m_dlg->Game().State().m_nScore[0];
         m_user->m_hints = {CHintDlg::kOperators, CHintDlg::kOptimal};
-        d.Click(d.Button(CGameDlg::IdHint));
-        d.Click(d.Button(CGameDlg::IdHint));
+        for (int i = 0; i < 2; ++i) d.Click(d.Button(CGameDlg::IdHint));
         QCOMPARE(d.Text(CGameDlg::IdScore0), QString::number(before - 4));
         const auto weaker = d.WeakerMove();
         QVERIFY(weaker);
@@ -160,14 +152,13 @@ private slots:
     }
 
     void clicksThatAreNotAllowedChangeNothing() {
-        Open();
-        CGameDriver& d = *m_drive;
-        m_random->Deal(7, 2, 0);
+        CGameDriver& d = Open();
+        m_random.Deal(7, 2, 0);
         d.Ticks(3);
         const int hints = int(m_user->m_log.size());
-        for (int id : {CGameDlg::IdNumber0, CGameDlg::IdOperator0, CGameDlg::IdHint, CGameDlg::IdPass}) {
+        for (int id :
+             {CGameDlg::IdNumber0, CGameDlg::IdOperator0, CGameDlg::IdHint, CGameDlg::IdPass})
             d.Click(d.Button(id));
-        }
         QCOMPARE(d.Text(CGameDlg::IdSlot0), QString(""));
         QCOMPARE(int(m_user->m_log.size()), hints);
         d.Ticks(12);
@@ -176,14 +167,14 @@ private slots:
         for (int i = 0; i < 3; ++i) d.Click(d.Operator(0));
         QVERIFY(m_user->Saw("Information: Result must NOT be a fraction."));
         QCOMPARE(d.Text(CGameDlg::IdSlot0 + 1), QString(""));
-        d.Click(d.Operator(0));  // back to +
+        d.Click(d.Operator(0));                        // back to +
         for (int k : {1, 3, 2}) d.Click(d.Number(k));  // 7 + 2, then 9 / 0
         for (int i = 0; i < 3; ++i) d.Click(d.Operator(1));
         QVERIFY(m_user->Saw("Division by zero error.: Unable to perform division."));
         QCOMPARE(d.Text(CGameDlg::IdSlot0 + 3), QString(""));
-        m_sound->Clear();
+        m_sound.Clear();
         d.ClickPiece(1);  // nothing blinks
-        QCOMPARE(m_sound->Cues(), std::vector<Cue>{kNo});
+        QCOMPARE(m_sound.Cues(), std::vector<Cue>{kNo});
     }
 
     void escapeAsksBeforeItQuitsAndSavesTheRecords() {
@@ -202,26 +193,27 @@ private slots:
     }
 
 private:
-    void Open() {
+    CGameDriver& Open() {
         m_players->Seat(0, "Ann");
-        m_dlg = std::make_unique<CGameDlg>(m_players->m_app, *m_sound, *m_random, m_players->m_clock);
+        m_dlg = std::make_unique<CGameDlg>(m_players->m_app, m_sound, m_random, m_players->m_clock);
         m_dlg->show();
         m_drive = std::make_unique<CGameDriver>(*m_dlg);
         m_dlg->StartGame('A', 10, COperatorSet{}, "Ann", "", true, true);
+        return *m_drive;
     }
 
     void DealWhere(const std::function<bool(CBoard&, const CBestPiece&)>& pred) {
         const auto numbers = m_drive->FindDeal(pred);
         QVERIFY(numbers);
-        m_random->Deal((*numbers)[0], (*numbers)[1], (*numbers)[2]);
+        m_random.Deal((*numbers)[0], (*numbers)[1], (*numbers)[2]);
         m_drive->Deal();
     }
 
     QTemporaryDir m_dir;
     QString m_previous;
     std::unique_ptr<CTestPlayers> m_players;
-    std::unique_ptr<CSoundRecorder> m_sound;
-    std::unique_ptr<CQueueRandom> m_random;
+    CSoundRecorder m_sound;
+    CQueueRandom m_random;
     std::unique_ptr<CScriptedUser> m_user;
     std::unique_ptr<CGameDlg> m_dlg;
     std::unique_ptr<CGameDriver> m_drive;

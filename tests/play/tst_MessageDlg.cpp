@@ -15,14 +15,11 @@ private slots:
                "I'm afraid I cannot find\na move, so I must pass.\nA third\nA fourth"}}) {
             QWidget owner;
             owner.setGeometry(100, 100, 560, 340);
-            auto* anchor = new QLabel(&owner);
-            anchor->setGeometry(2, 258, 80, 16);
-            anchor->hide();
             owner.show();
             owner.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&owner));
             owner.move(ownerMovedTo);
-            const QPoint at = anchor->mapToGlobal(QPoint(0, 0));
+            const QPoint at = owner.mapToGlobal(QPoint(2, 258));  // the window's hidden anchor
             // Made without a parent, as the game does: the active window owns it.
             CMessageDlg dialog;
             const QSize size = dialog.size();
@@ -31,9 +28,8 @@ private slots:
             CModalScript script;
             script.Answer([&](const CModal::SRequest& request) {
                 seen << request.caption << label->text();
-                return QRect(request.dialog->pos(), request.dialog->size()) == QRect(at, size)
-                           ? int(CModal::IdOk)
-                           : 0;
+                const QRect placed(request.dialog->pos(), request.dialog->size());
+                return placed == QRect(at, size) ? int(CModal::IdOk) : 0;
             });
 
             QCOMPARE(dialog.ShowMessage(at.x(), at.y(), text, "Better Move"), int(CModal::IdOk));

@@ -7,17 +7,14 @@
 namespace {
 
 // Each cue with the score the control showed as it started, e.g. "3 data\down.wav".
-class CTickRecorder : public ISound {
-public:
+struct CTickRecorder : ISound {
     explicit CTickRecorder(const QLabel& control) : m_control(control) {}
     void Play(const std::string& file, ESoundMode mode) override {
         m_ticks << m_control.text() + " " + QString::fromStdString(file) +
                        (mode == ESoundMode::Sync ? "" : " async");
     }
-    QStringList m_ticks;
-
-private:
     const QLabel& m_control;
+    QStringList m_ticks;
 };
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <QTest>
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "game/CBoard.h"
 #include "game/CCaseTable.h"
@@ -20,7 +19,7 @@ class CGameDriver {
 public:
     explicit CGameDriver(CGameDlg& dlg) : m_dlg(dlg) {}
 
-    QPushButton* Button(int nId) const { return CDialogBuilder::ControlAs<QPushButton>(m_dlg, nId); }
+    QPushButton* Button(int id) const { return CDialogBuilder::ControlAs<QPushButton>(m_dlg, id); }
     QPushButton* Number(int k) const {
         return Button(k < 3 ? CGameDlg::IdNumber0 + k : CGameDlg::IdFirstResult);
     }
@@ -30,7 +29,6 @@ public:
     }
     QString Text(int nId) const {
         QWidget* control = CDialogBuilder::Control(m_dlg, nId);
-        if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
         return control ? control->property("text").toString() : QString();
     }
 
@@ -43,33 +41,28 @@ public:
         if (CGamePiece* piece = m_dlg.Board().Piece(nIndex)) Click(piece);
     }
 
-    // Writes case k's equation with the buttons: operators clicked round to
-    // the case's, numbers clicked in slot order. False when an operator is not
-    // offered or a number button is not enabled.
+    // Writes case k's equation: operators clicked round to the case's, numbers in
+    // slot order. False when an operator is not offered or a number is not enabled.
     bool Compose(int nCase) {
         const std::optional<CCaseEntry> found = CCaseTable::Entry(nCase);
         if (!found) return false;
-        for (int s = 3; s >= 0; --s) {
+        for (int s = 3; s >= 0; --s)
             if (Slot(s)->isEnabled()) Click(Slot(s));
-        }
-        const CCaseEntry& entry = *found;
-        const char ops[2] = {entry.m_cFirst, entry.m_cSecond};
+        const char ops[2] = {found->m_cFirst, found->m_cSecond};
         for (int row = 0; row < 2; ++row) {
-            for (int i = 0; i < 4 && Operator(row)->GetOperator() != ops[row]; ++i) {
+            for (int i = 0; i < 4 && Operator(row)->GetOperator() != ops[row]; ++i)
                 Click(Operator(row));
-            }
             if (Operator(row)->GetOperator() != ops[row]) return false;
         }
         for (int s = 0; s < 4; ++s) {
-            QPushButton* number = Number(entry.m_nSlot[s]);
+            QPushButton* number = Number(found->m_nSlot[s]);
             if (!number->isEnabled()) return false;
             Click(number);
         }
         return true;
     }
 
-    // A case of the current numbers that reaches an untaken piece worth fewer
-    // points than the best one, with that piece.
+    // A case reaching an untaken piece worth less than the best one, with that piece.
     std::optional<std::pair<int, int>> WeakerMove() const {
         return WeakerMove(m_dlg.Board().Model(), m_dlg.Game().State().m_nBestNeighbours);
     }
@@ -78,7 +71,8 @@ public:
             const std::optional<int> value = board.CaseResult(nCase);
             for (int index = 0; value && index < kCells; ++index) {
                 const CPiece& piece = board.Piece(index);
-                if (piece.IsUntaken() && piece.m_nValue == *value && piece.m_nTakenNeighbours < nBestNeighbours)
+                if (piece.IsUntaken() && piece.m_nValue == *value &&
+                    piece.m_nTakenNeighbours < nBestNeighbours)
                     return std::pair{nCase, index};
             }
         }
@@ -86,19 +80,17 @@ public:
     }
 
     // Numbers a, b, c for which pred holds on the board as it stands (tried on a copy).
-    std::optional<std::array<int, 3>> FindDeal(const std::function<bool(CBoard&, const CBestPiece&)>& pred) const {
+    std::optional<std::array<int, 3>> FindDeal(
+        const std::function<bool(CBoard&, const CBestPiece&)>& pred) const {
         CBoard board = m_dlg.Board().Model();
         for (int a = 0; a <= 10; ++a)
             for (int b = 0; b <= 10; ++b)
-                for (int c = 0; c <= 10; ++c) {
-                    const CBestPiece best = board.FindBestPiece(a, b, c);
-                    if (pred(board, best)) return std::array<int, 3>{a, b, c};
-                }
+                for (int c = 0; c <= 10; ++c)
+                    if (pred(board, board.FindBestPiece(a, b, c))) return std::array{a, b, c};
         return std::nullopt;
     }
 
-    // The best move of the deal: composed and taken by a person, or the
-    // computer's blinking piece clicked.
+    // The deal's best move: composed and taken by a person, or the computer's piece clicked.
     void PlayBest() {
         const CGameState::SState& state = m_dlg.Game().State();
         if (!m_dlg.Game().IsComputersTurn()) Compose(state.m_nBestCase);

@@ -8,16 +8,8 @@
 #include "platform/CModal.h"
 
 // Answers the questions a test's code puts to the user, in order, and records
-// every one of them. While it lives it is the answerer of CModal.
-//
-//   CModalScript script;
-//   script.Answer(CModal::IdYes);                       // the next box says Yes
-//   script.Answer([](const CModal::SRequest& r) {       // the next dialog: type, OK
-//       ...; return CModal::IdOk;
-//   });
-//   RunTheCode();
-//   QCOMPARE(script.Requests().at(0).text, QString("Are you sure you want to quit?"));
-//
+// every one of them; while it lives it is the answerer of CModal. Each Answer()
+// scripts the next request: a fixed result, or a handler that may work the dialog.
 // A request nobody scripted gets the answer that changes least (OK for an OK
 // box, No for a question, Cancel for a dialog) and is counted in Unscripted(),
 // so a test can assert that it scripted every question.

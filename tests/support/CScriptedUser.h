@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QLabel>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
@@ -26,47 +27,41 @@ public:
     CScriptedUser(const CScriptedUser&) = delete;
     CScriptedUser& operator=(const CScriptedUser&) = delete;
 
-    std::deque<bool> m_answers;    // Yes/No questions; No when empty
-    std::deque<int> m_hints;       // the hint dialog's result; Cancel when empty
-    Chooser m_chooser;             // when set, answers everything instead
+    std::deque<bool> m_answers;  // Yes/No questions; No when empty
+    std::deque<int> m_hints;     // the hint dialog's result; Cancel when empty
+    Chooser m_chooser;           // when set, answers everything instead
     std::vector<std::string> m_log;
     std::function<void(const std::string&)> m_onLog;  // sees each entry as it is logged
 
     bool Saw(const std::string& line) const {
-        for (const std::string& entry : m_log) {
-            if (entry == line) return true;
-        }
-        return false;
+        return std::find(m_log.begin(), m_log.end(), line) != m_log.end();
     }
 
 private:
+    template <typename T>
+    static T Next(std::deque<T>& queue, T otherwise) {
+        if (queue.empty()) return otherwise;
+        const T next = queue.front();
+        queue.pop_front();
+        return next;
+    }
+
     int Answer(const CModal::SRequest& request) {
-        std::string text = request.text.toStdString();
-        if (request.dialog) {
-            if (auto* label = CDialogBuilder::ControlAs<QLabel>(*request.dialog, kMessageText)) {
-                text = label->text().toStdString();
-            }
-        }
-        m_log.push_back(request.caption.toStdString() + ": " + text);
+        QDialog* dialog = request.dialog;
+        auto* label = dialog ? CDialogBuilder::ControlAs<QLabel>(*dialog, kMessageText) : nullptr;
+        m_log.push_back(request.caption.toStdString() + ": " +
+                        (label ? label->text() : request.text).toStdString());
         if (m_onLog) m_onLog(m_log.back());
         if (m_chooser) return m_chooser(request);
-        if (request.buttons == CModal::YesNo) {
-            const bool yes = !m_answers.empty() && m_answers.front();
-            if (!m_answers.empty()) m_answers.pop_front();
-            return yes ? CModal::IdYes : CModal::IdNo;
-        }
-        if (request.caption == QLatin1String("Types of Hints")) {
-            const int result = m_hints.empty() ? CModal::IdCancel : m_hints.front();
-            if (!m_hints.empty()) m_hints.pop_front();
-            return result;
-        }
+        if (request.buttons == CModal::YesNo)
+            return Next(m_answers, false) ? CModal::IdYes : CModal::IdNo;
+        if (request.caption == QLatin1String("Types of Hints"))
+            return Next(m_hints, int(CModal::IdCancel));
         // Any other dialog is confirmed as it stands, as a user pressing OK.
-        if (request.dialog) {
-            if (auto* ok = CDialogBuilder::ControlAs<QAbstractButton>(*request.dialog, CModal::IdOk)) {
-                ok->click();
-                return request.dialog->result();
-            }
-        }
-        return CModal::IdOk;
+        auto* ok =
+            dialog ? CDialogBuilder::ControlAs<QAbstractButton>(*dialog, CModal::IdOk) : nullptr;
+        if (!ok) return CModal::IdOk;
+        ok->click();
+        return dialog->result();
     }
 };

@@ -10,7 +10,7 @@
 class CSoundRecorder : public ISound {
 public:
     using Cue = std::pair<std::string, ESoundMode>;
-    void Play(const std::string& file, ESoundMode mode) override { m_cues.emplace_back(file, mode); }
+    void Play(const std::string& cue, ESoundMode mode) override { m_cues.emplace_back(cue, mode); }
     const std::vector<Cue>& Cues() const { return m_cues; }
     void Clear() { m_cues.clear(); }
 
