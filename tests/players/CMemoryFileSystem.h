@@ -7,25 +7,21 @@
 
 #include "players/IFileSystem.h"
 
-// Files kept in memory. Every path asked for is recorded, so a test can
-// check that nothing outside a folder was touched. Paths in m_unreadable are
-// there but cannot be read, those in m_undeletable cannot be removed; with
-// m_bRefuseAll no file can be made or written.
+// Files kept in memory. Every path asked for is recorded, so a test can check that nothing
+// outside a folder was touched. Files in m_unreadable cannot be read, those in m_undeletable
+// cannot be removed; with m_bRefuseAll none can be made or written.
 class CMemoryFileSystem : public IFileSystem {
 public:
     EReadResult ReadAll(const std::string& path, std::string& bytes) override {
         m_touched.push_back(path);
         const bool bRead = m_files.count(path) == 1 && m_unreadable.count(path) == 0;
         bytes = bRead ? m_files[path] : std::string();
-        return bRead                      ? EReadResult::Read
-               : m_unreadable.count(path) ? EReadResult::Failed
-                                          : EReadResult::Missing;
+        if (bRead) return EReadResult::Read;
+        return m_unreadable.count(path) ? EReadResult::Failed : EReadResult::Missing;
     }
     bool CreateNew(const std::string& path) override {
         m_touched.push_back(path);
-        if (m_files.count(path) || m_unreadable.count(path) || m_bRefuseAll) return false;
-        m_files[path];
-        return true;
+        return !m_unreadable.count(path) && !m_bRefuseAll && m_files.emplace(path, "").second;
     }
     bool Replace(const std::string& path, const std::string& bytes) override {
         m_touched.push_back(path);
@@ -42,9 +38,7 @@ public:
     // (no deeper path, no "." or "..", no way out by a backslash either).
     bool TouchedOnlyInside(const std::string& folder) const {
         for (const std::string& path : m_touched) {
-            const std::string name = path.compare(0, folder.size(), folder) == 0
-                                         ? path.substr(folder.size())
-                                         : std::string("/");
+            const std::string name = path.rfind(folder, 0) == 0 ? path.substr(folder.size()) : "/";
             if (name.empty() || name == "." || name == ".." ||
                 name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
                 return false;

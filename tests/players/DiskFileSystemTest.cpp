@@ -15,14 +15,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The real disk, but the device "fills up" after m_nBudget bytes; a write
-// that reaches the limit is cut short. m_bFailFlush fails the flush.
-class CFailingDisk : public CDiskFileSystem {
-public:
+// The real disk, full after m_nBudget bytes (a write is cut there); m_bFailFlush fails flushes.
+struct CFailingDisk : CDiskFileSystem {
     long m_nBudget = LONG_MAX;
     bool m_bFailFlush = false;
 
-protected:
     long WriteSome(int fd, const char* data, std::size_t size) override {
         errno = ENOSPC;
         const std::size_t allowed = std::min(size, static_cast<std::size_t>(m_nBudget));
@@ -67,9 +64,7 @@ TEST_F(DiskFileSystem, AReplaceStoppedAfterAnyNumberOfBytesLeavesTheOldFileWhole
         EXPECT_EQ(Get("Ann0.ply"), kOldFile);
         EXPECT_EQ(Count(), 1) << "a temporary file was left after " << budget << " bytes";
     }
-    disk.m_nBudget = LONG_MAX;
-    disk.m_bFailFlush = false;
-    EXPECT_TRUE(disk.Replace(path, bytes));
+    EXPECT_TRUE(m_disk.Replace(path, bytes));
     EXPECT_EQ(Get("Ann0.ply"), bytes);
 }
 
@@ -83,8 +78,7 @@ TEST_F(DiskFileSystem, CreatingNeverEmptiesAFileAndReplacingKeepsItsPermissions)
     }
 }
 
-// Tests run as root, whom no permission bit stops: a folder in a file's place, or a
-// link to itself, does.
+// Root passes every permission bit; a folder in a file's place, or a link to itself, fails.
 TEST_F(DiskFileSystem, TellsAFileThatIsThereButCannotBeReadFromAMissingOne) {
     std::string bytes = "x";
     EXPECT_EQ(m_disk.ReadAll(m_strDir + "Bob0.ply", bytes), EReadResult::Missing);

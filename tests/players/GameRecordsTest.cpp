@@ -16,8 +16,7 @@ const std::pair<void (CGamePlayer::*)(), int> kCounts[] = {{&CGamePlayer::AddMis
                                                            {&CGamePlayer::AddOptimalHint, 4}};
 
 TEST_F(GameRecords, AreOpenedCountedAndClosedWithTheirTimesAndSaved) {
-    m_player.m_strName = "Ann";
-    m_player.m_strFile = "Ann0.ply";
+    Load("Ann\r\nAnn0.ply\r\n");
     m_player.StartStats("first");
     m_player.StartStats("Quick game");  // the first stays open, no longer current
     EXPECT_EQ(m_player.m_pCurrentStats, &Record(1));
@@ -52,18 +51,6 @@ TEST_F(GameRecords, AreOpenedCountedAndClosedWithTheirTimesAndSaved) {
               "End Game Stats\r\nStart Game Stats\r\nc\r\nc\r\n"
               "Game was played on Sunday, 03/07/99 at 02:31 PM\r\n\r\nFALSE\r\n0\r\n1\r\nTRUE\r\n"
               "Bob\r\n0\r\n0\r\n0\r\n0\r\nEnd Game Stats\r\n");
-}
-
-TEST_F(GameRecords, ResetRestoresEveryDefaultButTheTimesPlayed) {
-    Load(kOneRecordFile);
-    Record(0).m_strReserved = "reserved";
-    Record(0).m_nTimesPlayed = 3;
-    Record(0).Reset();
-    m_player.Save(kDir);
-    EXPECT_EQ(File("Ann0.ply"),
-              "Ann\r\nAnn0.ply\r\nStart Game Stats\r\n\r\n\r\n"
-              "Last played this game on Sunday, 03/07/99 at 02:05 PM\r\n\r\nFALSE\r\n3\r\n1\r\n"
-              "TRUE\r\n\r\n0\r\n0\r\n0\r\n0\r\nEnd Game Stats\r\n");
 }
 
 TEST_F(GameRecords, RemovingRecordsSparesTheGameInProgressAndLeavesNoDanglingCurrent) {
@@ -103,19 +90,25 @@ TEST(TimeText, IsWrittenAsStrftimeDoesInTheCLocaleWhateverTheProcessLocale) {
 
 const std::string kFinishedReport =
     "BRAINWICK GAME STATISTICS\r\n\r\nGame Title: 16 pieces, + - x /, positive numbers\r\n"
-    "Game Player: Ann\r\n\r\nGame was finished on Sunday, 03/07/99 at 02:31 PM\r\n\r\n"
-    "Score: 57\r\nThe game was played against the computer.\r\nThe player...\r\n"
-    "earned the highest score\r\nmissed the optimal move 2 time(s)\r\n"
-    "passed a turn 1 time(s)\r\ntook the operator hint 0 time(s)\r\n"
-    "took the optimal hint 3 time(s)\r\n";
+    "Game Player: Ann\r\n\r\nGame was finished on Sunday, 03/07/99 at 02:31 PM\r\n\r\nScore: 57\r\n"
+    "The game was played against the computer.\r\nThe player...\r\nearned the highest score\r\n"
+    "missed the optimal move 2 time(s)\r\npassed a turn 1 time(s)\r\n"
+    "took the operator hint 0 time(s)\r\ntook the optimal hint 3 time(s)\r\n";
 
-// The report with LF ends, an unknown opponent and a times-played line is
-// checked where the statistics dialog shows it.
-TEST_F(GameRecords, ReportIsBuiltLineByLineAndWrittenWithCrLfForPrinting) {
+// LF ends, an unknown opponent and times played in the report are checked by the dialog's test.
+TEST_F(GameRecords, ReportIsBuiltLineByLineWrittenWithCrLfAndResetKeepsOnlyTheTimesPlayed) {
     Load(kOneRecordFile);
     std::string report = "before";
     CStatsReport::BuildReport(report, "Ann", Record(0), true);
     EXPECT_EQ(report, "before" + kFinishedReport);
+    Record(0).m_strReserved = "reserved";
+    Record(0).m_nTimesPlayed = 3;
+    Record(0).Reset();
+    m_player.Save(kDir);
+    EXPECT_EQ(File("Ann0.ply"),
+              "Ann\r\nAnn0.ply\r\nStart Game Stats\r\n\r\n\r\n"
+              "Last played this game on Sunday, 03/07/99 at 02:05 PM\r\n\r\nFALSE\r\n3\r\n1\r\n"
+              "TRUE\r\n\r\n0\r\n0\r\n0\r\n0\r\nEnd Game Stats\r\n");
     EXPECT_TRUE(CStatsReport::WriteFile(kDir, "a\nb\n", m_files));  // for printing
     EXPECT_EQ(File("stats.txt"), "a\r\nb\r\n");
     m_files.m_bRefuseAll = true;

@@ -13,13 +13,12 @@ protected:
 TEST_F(PlayerApp, StartsWithSoundsOnOnlyWhenTheSettingsFileStartsWithTheLineTRUE) {
     const std::vector<const char*> files[] = {
         {"FALSE\r\n", "true\r\n", "TRUE \r\n", "\r\nTRUE", ""}, {"TRUE\r\nFALSE\r\n", "TRUE"}};
-    for (const bool bSound : {false, true}) {
+    for (const bool bSound : {false, true})
         for (const char* bytes : files[bSound]) {
             Settings() = bytes;
             EXPECT_TRUE(m_app.InitInstance({}));
             EXPECT_EQ(m_app.m_bSound, bSound) << bytes;
         }
-    }
     m_files.m_files.clear();
     EXPECT_TRUE(m_app.InitInstance({}));
     EXPECT_FALSE(m_app.m_bSound);
@@ -32,12 +31,16 @@ TEST_F(PlayerApp, StartsWithSoundsOnOnlyWhenTheSettingsFileStartsWithTheLineTRUE
                               "|Unable to read the settings file /games/tf/data/Sound.dat!"});
 }
 
-TEST_F(PlayerApp, RefusesACommandLineAndRunsOnWithSoundsOffAndRelativePaths) {
+TEST_F(PlayerApp, RefusesACommandLineRunsOnWithSoundsOffAndRelativePathsKnowsItsPlayersFiles) {
     Settings() = "TRUE\r\n";
     EXPECT_FALSE(m_app.InitInstance({"game.sav"}));
     EXPECT_EQ(m_messages, std::vector<std::string>{"|Please start a saved game after startup!"});
     EXPECT_FALSE(m_app.m_bSound);
     EXPECT_EQ(m_app.PlayersDir(), "players/");
+    m_app.m_pPlayers[1] = std::make_unique<CGamePlayer>(m_clock);
+    m_app.m_pPlayers[1]->m_strFile = "Ann0.ply";
+    EXPECT_TRUE(m_app.IsCurrentPlayerFile("Ann0.ply"));
+    EXPECT_FALSE(m_app.IsCurrentPlayerFile("Ann1.ply"));
 }
 
 TEST_F(PlayerApp, WritesTheSoundSwitchBackAtExitOrSilentlySkipsIt) {
@@ -52,13 +55,6 @@ TEST_F(PlayerApp, WritesTheSoundSwitchBackAtExitOrSilentlySkipsIt) {
     m_app.ExitInstance();
     EXPECT_EQ(Settings(), "FALSE\r\n");
     EXPECT_TRUE(m_messages.empty());
-}
-
-TEST_F(PlayerApp, KnowsTheFilesOfTheCurrentPlayers) {
-    m_app.m_pPlayers[1] = std::make_unique<CGamePlayer>(m_clock);
-    m_app.m_pPlayers[1]->m_strFile = "Ann0.ply";
-    EXPECT_TRUE(m_app.IsCurrentPlayerFile("Ann0.ply"));
-    EXPECT_FALSE(m_app.IsCurrentPlayerFile("Ann1.ply"));
 }
 
 }  // namespace

@@ -4,12 +4,9 @@
 
 namespace {
 
-using Entries = std::vector<SIndexEntry>;
-
 class PlayerDeletion : public PlayersTest {
 protected:
-    // Lists the entries, each with its file unless bNoFiles, chooses those at
-    // the given places, deletes them and returns the index as rewritten.
+    // Lists the entries (with files unless bNoFiles), deletes those chosen; the index as rewritten.
     Entries Delete(const Entries& entries, const std::vector<std::size_t>& chosen,
                    bool bNoFiles = false) {
         std::vector<SListedPlayer> listed;
@@ -26,12 +23,10 @@ protected:
         EXPECT_EQ(index, m_deletion.Remaining());
         return index;
     }
-    bool Exists(const std::string& file) { return m_files.m_files.count(kDir + file) == 1; }
 
     std::vector<std::string> m_touched;  // by the last deletion
     CPlayerApp m_app{Sink(), [] { return std::string(); }, m_files};
     CPlayerDeletion m_deletion{m_app};
-    const CPlayersIndex m_index{m_files};
 };
 
 TEST_F(PlayerDeletion, TheGamesPlayersAreNotOfferedAndHeadTheIndexACancelledSeatWithoutAFile) {

@@ -27,10 +27,8 @@ TEST_F(PlayerFile, KeepsTheFileItWasOpenedByWhateverItsSecondLineSays) {
 }
 
 TEST_F(PlayerFile, FailuresAreReportedNamingTheFileAndAnUnreadableOneIsNeverSavedOver) {
-    File("Ann0.ply") = kOneRecordFile;
     m_files.m_unreadable.insert("players/Ann0.ply");
-    m_player.m_strFile = "Ann0.ply";
-    EXPECT_FALSE(m_player.Load(kDir));
+    EXPECT_FALSE(Load(kOneRecordFile));
     m_player.StartStats("game");
     EXPECT_FALSE(m_player.Save(kDir));
     EXPECT_EQ(File("Ann0.ply"), kOneRecordFile);

@@ -3,8 +3,6 @@
 
 namespace {
 
-using Entries = std::vector<SIndexEntry>;
-
 class PlayersIndex : public PlayersTest {
 protected:
     Entries Fill(const CPlayersIndex::FnSkip& skip = {}) {
@@ -13,8 +11,6 @@ protected:
             kDir, skip, [&](const SIndexEntry& entry) { added.push_back(entry); }, Sink());
         return added;
     }
-
-    const CPlayersIndex m_index{m_files};
 };
 
 TEST_F(PlayersIndex, ListsTheLinePairsInFileOrderLeavingOutWhatTheSkipRuleRefuses) {
@@ -34,8 +30,7 @@ TEST_F(PlayersIndex, IsCreatedEmptyOnlyWhenMissingAndAnUnreadableOneIsReportedAn
     EXPECT_TRUE(Fill().empty());
     EXPECT_FALSE(m_index.Append(kDir, {"Bob", "Bob0.ply"}, Sink()));
     EXPECT_EQ(File("data"), "");
-    m_files.m_unreadable.clear();
-    m_files.m_files.clear();
+    m_files = CMemoryFileSystem();
     m_files.m_bRefuseAll = true;
     Fill();
     EXPECT_EQ(m_messages,

@@ -25,8 +25,9 @@ inline const std::string kRecordLines =
 inline const std::string kOneRecordFile =
     "Ann\r\nAnn0.ply\r\nStart Game Stats\r\n" + kRecordLines + "End Game Stats\r\n";
 
-// Ann, whose files live in memory under "players/", and the messages shown
-// to the user as "caption|text".
+using Entries = std::vector<SIndexEntry>;
+
+// Ann, whose files live in memory under "players/", and the messages shown as "caption|text".
 class PlayersTest : public testing::Test {
 protected:
     FnMessage Sink() {
@@ -48,6 +49,7 @@ protected:
     const std::string kDir = "players/";
     CFixedClock m_clock{Time("1999-03-07 14:05:09")};
     CMemoryFileSystem m_files;
+    const CPlayersIndex m_index{m_files};
     std::vector<std::string> m_messages;
     CGamePlayer m_player{m_clock, Sink(), m_files};
 };

@@ -10,12 +10,9 @@
 #include "players/CStatsReport.h"
 #include "support/CFixedClock.h"
 
-// Everything the game does with a players index and the files it names, on
-// bytes that are both the index and Ann's player file, all in memory: the
-// list is filled; Ann and every listed player is loaded, reported, saved and
-// removed; a player is appended and the index rewritten. True when nothing
-// outside the players folder was touched. Shared by the damaged-input test
-// and the players fuzz target.
+// Everything the game does with a players index and the files it names, on bytes that are
+// both the index and Ann's player file, all in memory. True when nothing outside the
+// players folder was touched. Shared by the damaged-input test and the players fuzz target.
 inline bool WorkStaysInsidePlayersDir(const std::string& bytes) {
     const std::string dir = "players/";
     CMemoryFileSystem files;

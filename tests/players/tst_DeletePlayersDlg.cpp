@@ -10,13 +10,7 @@
 #include "support/CFixedClock.h"
 #include "support/CModalScript.h"
 
-namespace {
-
 const QString kAsk = "Confirmation|Delete the selected players and their saved games?";
-const char* const kFiles[] = {"players/Zoe0.ply", "players/Max0.ply", "players/Bob0.ply",
-                              "players/ann0.ply"};
-
-}  // namespace
 
 // Zoe, Max, Bob and ann in an index in memory; Max plays the game in progress.
 // The bookkeeping of a deletion is PlayerDeletionTest's; this is the asking.
@@ -25,12 +19,11 @@ class DeletePlayersDlgTest : public QObject {
 
     CMemoryFileSystem m_files;
     CFixedClock m_clock{std::tm{}};
-    std::unique_ptr<CModalScript> m_script;
+    std::optional<CModalScript> m_script;
     std::unique_ptr<CPlayerApp> m_app;
 
-    // Runs the dialog with no parent, as the menu command does: notes the
-    // names listed, clicks the rows (a negative one with Ctrl) and OK, and
-    // notes whether OK was enabled and whether the dialog stayed open.
+    // Runs the dialog with no parent, as the menu command does; notes the names listed, whether
+    // OK is enabled before and after clicking rows (a negative one with Ctrl), and if OK closed it.
     QStringList Run(const std::vector<int>& rows, std::vector<int> answers = {}) {
         CDeletePlayersDlg dlg(*m_app);
         QStringList seen;
@@ -56,16 +49,15 @@ class DeletePlayersDlgTest : public QObject {
 private slots:
     void init() {
         m_files = CMemoryFileSystem();
-        for (const char* path : kFiles) m_files.m_files[path] = path;
-        m_files.m_files["players/data"] =
-            "Zoe\nZoe0.ply\nMax\nMax0.ply\nBob\nBob0.ply\nann\nann0.ply\n";
-        m_app = std::make_unique<CPlayerApp>(
-            FnMessage{}, [] { return std::string(); }, m_files);
+        for (const std::string name : {"Zoe", "Max", "Bob", "ann"}) {
+            m_files.m_files["players/" + name + "0.ply"] = name;
+            m_files.m_files["players/data"] += name + "\n" + name + "0.ply\n";
+        }
+        m_app = std::make_unique<CPlayerApp>(FnMessage{}, nullptr, m_files);  // never started
         m_app->m_pPlayers[0] = std::make_unique<CGamePlayer>(m_clock, FnMessage{}, m_files);
         m_app->m_pPlayers[0]->m_strName = "Max";
         m_app->m_pPlayers[0]->m_strFile = "Max0.ply";
-        m_script.reset();
-        m_script = std::make_unique<CModalScript>();
+        m_script.emplace();  // the old one goes first: its destructor stops every answerer
     }
 
     void okWaitsForAChoiceAndNoChangesNothing() {
@@ -79,9 +71,8 @@ private slots:
     void yesDeletesTheChosenAndNamesThoseThatCouldNotGoInOneBox() {
         m_files.m_undeletable = {"players/Zoe0.ply"};
         QCOMPARE(Run({0, -2}, {CModal::IdYes}).mid(4), (QStringList{"1", "closed"}));
-        QCOMPARE(m_script->Boxes(),
-                 (QStringList{kAsk,
-                              "File Error|These players could not be deleted and are kept:\nZoe"}));
+        const QString kept = "File Error|These players could not be deleted and are kept:\nZoe";
+        QCOMPARE(m_script->Boxes(), (QStringList{kAsk, kept}));
         QCOMPARE(m_files.m_files.count("players/ann0.ply"), std::size_t(0));
         QCOMPARE(m_files.m_files["players/data"],
                  std::string("Max\r\nMax0.ply\r\nBob\r\nBob0.ply\r\nZoe\r\nZoe0.ply\r\n"));

@@ -13,16 +13,13 @@
 #include "support/CFixedClock.h"
 #include "support/CModalScript.h"
 
-namespace {
-
-// Sorted without regard to case, equal names in index order:
-// Ann (Ann1.ply), ann, Ann (Ann0.ply), bob, Joan.
 const QStringList kIndex = {"Joan",     "Joan0.ply", "bob",      "bob0.ply", "Ann",
                             "Ann1.ply", "ann",       "ann0.ply", "Ann",      "Ann0.ply"};
+// Sorted without regard to case, equal names in index order: Ann (Ann1.ply), ann, Ann (Ann0.ply).
+const QStringList kListed = {"Ann", "ann", "Ann", "bob", "Joan"};
 const QString kAsk = "Confirmation|Add new player?";
 const QStringList kNone = {"(none)"};
-
-}  // namespace
+const QStringList kUntouched = {"Name", "", "1"};  // seat 0's name, file and records
 
 // Each test has a program directory of its own with players Joan (one game
 // on file), bob and three Anns, and a seat 0 player "Name" in a game.
@@ -32,10 +29,10 @@ class SelectPlayerTest : public QObject {
     std::unique_ptr<QTemporaryDir> m_root;
     CFixedClock m_clock{std::tm{}};
     std::unique_ptr<CPlayerApp> m_app;
-    std::unique_ptr<CModalScript> m_script;
+    std::optional<CModalScript> m_script;
     std::unique_ptr<CSelectPlayer> m_dlg;  // one for the whole test, as a new game uses it
     QStringList m_seen;   // what the "?", "title" and "list" steps saw, then "open" if left open
-    QStringList m_shown;  // per statistics shown: name, records, "seat" or "file"
+    QStringList m_shown;  // per statistics shown: name, file, records, "seat" or "file"
 
     QString Path(const QString& name) const { return m_root->filePath("players/" + name); }
     void Write(const QString& name, const QStringList& lines) {
@@ -56,22 +53,14 @@ class SelectPlayerTest : public QObject {
         seat->StartStats("this game");
         return *seat;
     }
-    QStringList SeatSeen(int nSeat) const {
-        const CGamePlayer& seat = *m_app->m_pPlayers[nSeat];
-        return {QString::fromStdString(seat.m_strName), QString::fromStdString(seat.m_strFile),
-                QString::number(seat.m_records.size())};
-    }
-    QStringList Boxes() const {
-        QStringList boxes;
-        for (const CModal::SRequest& request : m_script->Requests())
-            if (!request.dialog) boxes << request.caption + "|" + request.text;
-        return boxes;
+    static QStringList Seen(const CGamePlayer& player) {
+        return {QString::fromStdString(player.m_strName), QString::fromStdString(player.m_strFile),
+                QString::number(player.m_records.size())};
     }
 
-    // The user's steps: "type TEXT" ("\b" a backspace), "Enter" in the name
-    // box, "leave" it for the list, "clear" it, click "row N" or "double N" or
-    // button "1", "2" or "1030", "remove FILE"; "?" notes the selected entry's
-    // file and the enabled buttons, "title" the title and OK's text, "list" the names.
+    // Steps: "type TEXT" ("\b" a backspace), "Enter" in the name box, "leave" it for the list,
+    // click "row N", "double N" or button "1", "2" or "1030", "remove FILE"; "?" notes the
+    // selected entry's file and enabled buttons, "title" the title and OK's text, "list" names.
     void Do(CSelectPlayer& dlg, const QStringList& steps) {
         auto* name = CDialogBuilder::ControlAs<QLineEdit>(dlg, 1029);
         auto* list = CDialogBuilder::ControlAs<CPlayerListBox>(dlg, 1028);
@@ -87,8 +76,6 @@ class SelectPlayerTest : public QObject {
                 QTest::keyClick(name, Qt::Key_Return);
             } else if (step == "leave") {
                 list->setFocus();
-            } else if (step == "clear") {
-                name->clear();
             } else if (step.startsWith("remove ")) {
                 QFile::remove(Path(arg));
             } else if (step.startsWith("row ") || step.startsWith("double ")) {
@@ -110,21 +97,19 @@ class SelectPlayerTest : public QObject {
             }
         }
     }
-    // Runs the dialog for a seat; the boxes it asks get the answers. A dialog
-    // the steps leave open is noted and cancelled.
+    // Runs the dialog for a seat, boxes get the answers; left open, it is noted and cancelled.
     int Run(int nSeat, const QStringList& steps, std::vector<int> answers = {}) {
-        CSelectPlayer& dlg = *m_dlg;
         m_script->Answer([&](const CModal::SRequest&) {
-            QApplication::setActiveWindow(&dlg);  // so that clicks move the focus
-            Do(dlg, steps);
-            if (dlg.isVisible()) {
+            QApplication::setActiveWindow(m_dlg.get());  // so that clicks move the focus
+            Do(*m_dlg, steps);
+            if (m_dlg->isVisible()) {
                 m_seen << "open";
-                Do(dlg, {"2"});
+                Do(*m_dlg, {"2"});
             }
-            return dlg.result();
+            return m_dlg->result();
         });
         for (int answer : answers) m_script->Answer(answer);
-        return dlg.DoModal(nSeat);
+        return m_dlg->DoModal(nSeat);
     }
 
 private slots:
@@ -135,14 +120,10 @@ private slots:
         m_app = std::make_unique<CPlayerApp>(FnMessage{},
                                              [this] { return m_root->path().toStdString(); });
         m_app->InitInstance({});
-        m_dlg.reset();
-        m_script.reset();  // its destructor stops every answerer
-        m_script = std::make_unique<CModalScript>();
+        m_script.emplace();  // the old one goes first: its destructor stops every answerer
         m_dlg = std::make_unique<CSelectPlayer>(*m_app, m_clock);
         m_dlg->m_fnShowStatistics = [this](CGamePlayer& player) {
-            m_shown << QString::fromStdString(player.m_strName)
-                    << QString::number(player.m_records.size())
-                    << (&player == m_app->m_pPlayers[0].get() ? "seat" : "file");
+            m_shown << Seen(player) << (&player == m_app->m_pPlayers[0].get() ? "seat" : "file");
         };
         m_seen.clear();
         m_shown.clear();
@@ -161,84 +142,70 @@ private slots:
                                        {"b\b", "bob0.ply", "none"}}) {
             init();
             Run(0, {"list", "type " + row[0], "?", "leave", "?"});
-            QCOMPARE(m_seen,
-                     (QStringList{"Ann", "ann", "Ann", "bob", "Joan", row[1], row[2], "open"}));
+            QCOMPARE(m_seen, (kListed + QStringList{row[1], row[2], "open"}));
         }
     }
 
     void okTakesTheSelectedEntryOrAddsTheTypedName() {
-        struct SRow {
-            QStringList steps;
-            int nAnswer;  // to "Add new player?", 0 when not asked
-            int nResult;
-            QStringList seat;  // name, file, records
-        };
-        const QStringList untouched = {"Name", "", "1"}, joan = {"Joan", "Joan0.ply", "1"};
-        const QStringList jo = {"Jo", "Jo0.ply"};
-        for (const SRow& row : std::vector<SRow>{
+        const QStringList joan = {"Joan", "Joan0.ply", "1"}, jo = {"Jo", "Jo0.ply"};
+        // Steps, the answer to "Add new player?" (0: not asked), the result, seat 0 after.
+        for (const auto& [steps, nAnswer, nResult, seat] :
+             std::vector<std::tuple<QStringList, int, int, QStringList>>{
                  // Enter keeps the prefix match; a click on OK first leaves the name box.
                  {{"type Jo", "Enter"}, 0, CModal::IdOk, joan},
                  {{"type Jo", "1"}, CModal::IdYes, CModal::IdOk, jo + QStringList{"0"}},
                  {{"type joan", "1"}, 0, CModal::IdOk, joan},
                  // The lower of two equal names gives its name, which selects the upper.
                  {{"row 2", "1"}, 0, CModal::IdOk, {"Ann", "Ann1.ply", "0"}},
-                 {{"type Mary", "1"}, CModal::IdNo, CModal::IdCancel, untouched},
-                 {{"row 0", "2"}, 0, CModal::IdCancel, untouched}}) {
+                 {{"type Mary", "1"}, CModal::IdNo, CModal::IdCancel, kUntouched},
+                 {{"row 0", "2"}, 0, CModal::IdCancel, kUntouched}}) {
             init();
-            QCOMPARE(Run(0, row.steps, row.nAnswer ? std::vector{row.nAnswer} : std::vector<int>{}),
-                     row.nResult);
-            QCOMPARE(SeatSeen(0), row.seat);
-            QCOMPARE(Boxes(), row.nAnswer ? QStringList{kAsk} : QStringList{});
-            const bool bAdded = row.seat.at(1) == "Jo0.ply";
+            QCOMPARE(Run(0, steps, nAnswer ? std::vector{nAnswer} : std::vector<int>{}), nResult);
+            QCOMPARE(Seen(*m_app->m_pPlayers[0]), seat);
+            QCOMPARE(m_script->Boxes(), nAnswer ? QStringList{kAsk} : QStringList{});
+            const bool bAdded = seat.at(1) == "Jo0.ply";
             QCOMPARE(Lines("data"), bAdded ? kIndex + jo : kIndex);
             QCOMPARE(Lines("Jo0.ply"), bAdded ? jo : kNone);
-            QCOMPARE(m_seen, row.nAnswer == CModal::IdNo ? QStringList{"open"} : QStringList{});
+            QCOMPARE(m_seen, nAnswer == CModal::IdNo ? QStringList{"open"} : QStringList{});
         }
     }
 
-    void secondSeatCannotTakeTheFirstSeatsPlayer() {
+    void secondSeatIsRefusedEmptyAndCannotTakeTheFirstSeatsPlayer() {
+        QCOMPARE(m_dlg->DoModal(1), int(CModal::IdCancel));  // empty: without showing the dialog
+        QCOMPARE(m_script->Requests().size(), std::size_t(1));
         Seat(1);
         QCOMPARE(Run(0, {"type joan", "Enter"}), int(CModal::IdOk));
-        QCOMPARE(Run(1, {"title", "list", "?", "type joan", "Enter", "clear", "type bob", "Enter"}),
+        QCOMPARE(Run(1, {"title", "list", "?", "type joan", "Enter", "type \b\b\b\bbob", "Enter"}),
                  int(CModal::IdOk));
         // The second run starts afresh: its own title, the list once, an empty name.
-        QCOMPARE(m_seen, (QStringList{"Select or Add Player 2/OK", "Ann", "ann", "Ann", "bob",
-                                      "Joan", "none"}));
-        QCOMPARE(Boxes(), QStringList{"Player Taken|Joan is already player 1. Please choose "
-                                      "another player."});
-        QCOMPARE(SeatSeen(0), (QStringList{"Joan", "Joan0.ply", "1"}));
-        QCOMPARE(SeatSeen(1), (QStringList{"bob", "bob0.ply", "0"}));
+        QCOMPARE(m_seen, QStringList{"Select or Add Player 2/OK"} + kListed << "none");
+        QCOMPARE(m_script->Boxes(), (QStringList{"Tallyfold|Void Player in CSelectPlayer",
+                                                 "Player Taken|Joan is already player 1. Please "
+                                                 "choose another player."}));
+        QCOMPARE(Seen(*m_app->m_pPlayers[0]), (QStringList{"Joan", "Joan0.ply", "1"}));
+        QCOMPARE(Seen(*m_app->m_pPlayers[1]), (QStringList{"bob", "bob0.ply", "0"}));
     }
 
     void fileFailuresAreReported() {
-        struct SRow {
-            QString broken;  // all of Mary's file numbers taken, the folder or the index gone
-            int nResult;
-            QStringList boxes, index;
-            std::string seatFile;
-        };
         const QString noFile = "File Error|Unable to create a player file for Mary!";
         const QString reinstall = "File Error|Please re-install Brainwick!";
-        for (const SRow& row : {SRow{"numbers", CModal::IdCancel, {kAsk, noFile}, kIndex, ""},
-                                {"folder", CModal::IdCancel, {reinstall, kAsk, noFile}, kNone, ""},
-                                {"index",
-                                 CModal::IdOk,
-                                 {kAsk, "File Error!|Unable to open data file"},
-                                 kNone,
-                                 "Mary0.ply"}}) {
+        const QString noIndex = "File Error!|Unable to open data file";
+        // Broken (all Mary's file numbers, the folder, the index), result, boxes, index, seat 0.
+        for (const auto& [broken, nResult, boxes, index, seat] :
+             std::vector<std::tuple<QString, int, QStringList, QStringList, QStringList>>{
+                 {"numbers", CModal::IdCancel, {kAsk, noFile}, kIndex, kUntouched},
+                 {"folder", CModal::IdCancel, {reinstall, kAsk, noFile}, kNone, kUntouched},
+                 {"index", CModal::IdOk, {kAsk, noIndex}, kNone, {"Mary", "Mary0.ply", "0"}}}) {
             init();
-            for (int n = 0; row.broken == "numbers" && n < 100; ++n)
+            for (int n = 0; broken == "numbers" && n < 100; ++n)
                 Write(QString("Mary%1.ply").arg(n), {"x"});
-            if (row.broken == "folder") QDir(Path("")).removeRecursively();
-            const QStringList steps = {"type Mary", "1"};
-            QCOMPARE(Run(0, row.broken == "index" ? QStringList{"remove data"} + steps : steps,
-                         {CModal::IdYes}),
-                     row.nResult);
-            QCOMPARE(Boxes(), row.boxes);
-            QCOMPARE(Lines("data"), row.index);
-            QCOMPARE(m_app->m_pPlayers[0]->m_strFile, row.seatFile);
-            QCOMPARE(m_app->m_pPlayers[0]->m_strName,
-                     std::string(row.seatFile.empty() ? "Name" : "Mary"));
+            if (broken == "folder") QDir(Path("")).removeRecursively();
+            QStringList steps = {"type Mary", "1"};
+            if (broken == "index") steps.prepend("remove data");
+            QCOMPARE(Run(0, steps, {CModal::IdYes}), nResult);
+            QCOMPARE(m_script->Boxes(), boxes);
+            QCOMPARE(Lines("data"), index);
+            QCOMPARE(Seen(*m_app->m_pPlayers[0]), seat);
         }
     }
 
@@ -248,14 +215,9 @@ private slots:
         m_dlg->m_bStatsMode = true;
         QCOMPARE(Run(0, {"title", "double 4", "row 3", "1030", "?", "1"}), int(CModal::IdOk));
         QCOMPARE(m_seen, (QStringList{"Select Player/Done", "bob0.ply OK Stats"}));
-        QCOMPARE(m_shown, (QStringList{"Name", "2", "seat", "Bobby", "1", "file"}));
-        QCOMPARE(SeatSeen(0), (QStringList{"Name", "Joan0.ply", "2"}));
-    }
-
-    void emptySeatIsRefusedWithoutShowingTheDialog() {
-        QCOMPARE(m_dlg->DoModal(1), int(CModal::IdCancel));
-        QCOMPARE(Boxes(), QStringList{"Tallyfold|Void Player in CSelectPlayer"});
-        QCOMPARE(m_script->Requests().size(), std::size_t(1));
+        QCOMPARE(m_shown,
+                 (QStringList{"Name", "Joan0.ply", "2", "seat", "Bobby", "bob0.ply", "1", "file"}));
+        QCOMPARE(Seen(*m_app->m_pPlayers[0]), (QStringList{"Name", "Joan0.ply", "2"}));
     }
 };
 

@@ -2,7 +2,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,8 +16,7 @@
 #include "support/CFixedClock.h"
 #include "support/CModalScript.h"
 
-namespace {
-
+using Dlg = CStatisticsDlg;
 const QString kPurgeOne = "Confirmation|Are you sure you want to delete this record?";
 const QString kPurgeAll = "Confirmation|Are you sure you want ALL records for this player?";
 // Listed as text, month first: 12/31/98 last, 12 AM after 01 AM.
@@ -29,25 +27,24 @@ const char* const kReport =
     "player...\ndid not win the game\nmissed the optimal move 0 time(s)\npassed a turn 0 "
     "time(s)\ntook the operator hint 0 time(s)\ntook the optimal hint 0 time(s)\n";
 
-}  // namespace
-
-// Ann, in a program directory whose name holds a space, with three finished
-// games and one in progress; she reports through the application's boxes, as
-// the game's seats do.
+// Ann, in a program directory whose name holds a space, with three finished games and one in
+// progress; she reports through the application's boxes, as the game's seats do.
 class StatisticsDlgTest : public QObject {
     Q_OBJECT
 
     CFixedClock m_clock{std::tm{}};
-    std::unique_ptr<CModalScript> m_script;
+    std::optional<CModalScript> m_script;
     std::unique_ptr<QTemporaryDir> m_root;
     std::unique_ptr<CPlayerApp> m_app;
     std::unique_ptr<CGamePlayer> m_player;
     std::unique_ptr<CStatisticsDlg> m_dlg;  // last, so that it goes first
+    QStringList m_seen;                     // what the steps of the last run noted
 
     QString FileText(const QString& name) const {
         QFile file(QString::fromStdString(m_app->PlayersDir()) + name);
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "(none)";
     }
+    // Ann with finished games started at these times, and one in progress.
     void NewPlayer(IFileSystem& files, const std::vector<std::string>& started) {
         m_player = std::make_unique<CGamePlayer>(m_clock, CUserMessage::For(nullptr), files);
         m_player->m_strName = "Ann";
@@ -60,34 +57,29 @@ class StatisticsDlgTest : public QObject {
             pRecord->m_strOpponent = "the computer";
             m_player->m_records.push_back(std::move(pRecord));
         }
+        m_player->StartStats("this game");
     }
     QWidget* Control(int id) const { return CDialogBuilder::Control(*m_dlg, id); }
-    QListWidget* List() const {
-        return static_cast<QListWidget*>(Control(CStatisticsDlg::kListId));
-    }
+    QListWidget* List() const { return static_cast<QListWidget*>(Control(Dlg::kListId)); }
     QString Report() const {
-        return static_cast<QPlainTextEdit*>(Control(CStatisticsDlg::kReportId))->toPlainText();
+        return static_cast<QPlainTextEdit*>(Control(Dlg::kReportId))->toPlainText();
     }
     // The entries | the enabled ones of Purge, Purge All, Print | the no-game line.
     QString State() const {
         QStringList entries, enabled;
         for (int i = 0; i < List()->count(); ++i) entries << List()->item(i)->text();
-        for (int id :
-             {CStatisticsDlg::kPurgeId, CStatisticsDlg::kPurgeAllId, CStatisticsDlg::kPrintId})
+        for (int id : {Dlg::kPurgeId, Dlg::kPurgeAllId, Dlg::kPrintId})
             if (Control(id)->isEnabled()) enabled << QString::number(id);
-        const QString noGame = static_cast<QLabel*>(Control(CStatisticsDlg::kNoGameId))->text();
+        const QString noGame = static_cast<QLabel*>(Control(Dlg::kNoGameId))->text();
         return entries.join(',') + "|" + enabled.join(' ') + "|" + noGame;
     }
-    void Click(int id) {
-        QTest::mouseClick(static_cast<QPushButton*>(Control(id)), Qt::LeftButton);
-    }
+    void Click(int id) { QTest::mouseClick(Control(id), Qt::LeftButton); }
     void Row(int nRow) {
         QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
                           List()->visualItemRect(List()->item(nRow)).center());
     }
-    // Runs the dialog; steps work it while it is open, answers go to the boxes
-    // it asks. The result it closed with, or OK when the steps left it open.
-    int Run(const std::function<void()>& steps, std::vector<int> answers = {}) {
+    // Runs the dialog: boxes get the answers, steps work it; its result, or OK if left open.
+    int Run(std::vector<int> answers, const std::function<void()>& steps) {
         m_dlg = std::make_unique<CStatisticsDlg>(*m_app);
         m_dlg->m_pPlayer = m_player.get();
         m_script->Answer([&](const CModal::SRequest&) {
@@ -102,33 +94,30 @@ class StatisticsDlgTest : public QObject {
 private slots:
     void init() {
         m_dlg.reset();
-        m_script.reset();  // its destructor stops every answerer
-        m_script = std::make_unique<CModalScript>();
+        m_seen.clear();
+        m_script.emplace();  // the old one goes first: its destructor stops every answerer
         m_root = std::make_unique<QTemporaryDir>();
-        const QString appDir = m_root->filePath("my games");
-        QVERIFY(QDir().mkpath(appDir + "/players"));
-        m_app =
-            std::make_unique<CPlayerApp>(FnMessage{}, [appDir] { return appDir.toStdString(); });
+        QVERIFY(QDir(m_root->path()).mkpath("my games/players"));
+        m_app = std::make_unique<CPlayerApp>(
+            FnMessage{}, [this] { return m_root->filePath("my games").toStdString(); });
         m_app->InitInstance({});
         NewPlayer(
             CDiskFileSystem::Instance(),
             {"12/31/98 at 11:59:01 PM", "01/02/99 at 12:30:00 AM", "01/02/99 at 01:00:00 AM"});
-        m_player->StartStats("this game");
     }
 
     void listsTheFinishedGamesAsTextAndASelectionShowsItsReportForGood() {
         auto& record = static_cast<CGameStats&>(*m_player->m_records.at(0));
         record.m_strOpponent.clear();
         record.m_nTimesPlayed = 3;
-        QStringList seen;
-        Run([&] {
-            seen << State();
+        Run({}, [&] {
+            m_seen << State();
             Row(2);
-            seen << State() << Report();
+            m_seen << State() << Report();
             List()->clearSelection();
-            seen << State() + Report();
+            m_seen << State() + Report();
         });
-        QCOMPARE(seen,
+        QCOMPARE(m_seen,
                  (QStringList{
                      kListed + "|1036|No Game Selected", kListed + "|1035 1036 1033|",
                      QString(kReport).arg("Number of times game played: 3\n", "an unknown player"),
@@ -137,20 +126,17 @@ private slots:
     }
 
     void purgingTheLastEntryDisablesBothPurgesAndEveryPurgeIsSaved() {
-        QStringList seen;
-        Run(
-            [&] {
+        Run({CModal::IdNo, CModal::IdYes, CModal::IdYes, CModal::IdYes}, [&] {
+            Row(0);
+            Click(Dlg::kPurgeId);  // No
+            for (int i = 0; i < 3; ++i) {
                 Row(0);
-                Click(CStatisticsDlg::kPurgeId);  // No
-                for (int i = 0; i < 3; ++i) {
-                    Row(0);
-                    Click(CStatisticsDlg::kPurgeId);
-                    seen << State() + Report();
-                }
-            },
-            {CModal::IdNo, CModal::IdYes, CModal::IdYes, CModal::IdYes});
-        QCOMPARE(seen, (QStringList{kListed.section(',', 1) + "|1036 1033|",
-                                    kListed.section(',', 2) + "|1036 1033|", "|1033|"}));
+                Click(Dlg::kPurgeId);
+                m_seen << State() + Report();
+            }
+        });
+        QCOMPARE(m_seen, (QStringList{kListed.section(',', 1) + "|1036 1033|",
+                                      kListed.section(',', 2) + "|1036 1033|", "|1033|"}));
         QCOMPARE(m_script->Boxes(), QStringList(4, kPurgeOne));
         QCOMPARE(FileText("Ann0.ply").count("Start Game Stats"), 1);  // the game in progress
     }
@@ -158,33 +144,25 @@ private slots:
     void purgeAllSparesTheGameInProgressAndSavesAndAFailedSaveIsTold() {
         CMemoryFileSystem refusing;
         refusing.m_bRefuseAll = true;
+        IFileSystem* const files[] = {&CDiskFileSystem::Instance(), &refusing};
         for (int nCase : {0, 1, 2}) {  // three games, only the one in progress, unwritable
             init();
-            if (nCase > 0) {
-                NewPlayer(
-                    nCase == 1 ? static_cast<IFileSystem&>(CDiskFileSystem::Instance()) : refusing,
-                    {});
-                m_player->StartStats("this game");
-            }
-            QStringList seen;
-            Run(
-                [&] {
-                    seen << State();
-                    Click(CStatisticsDlg::kPurgeAllId);  // No
-                    Click(CStatisticsDlg::kPurgeAllId);
-                    seen << State();
-                },
-                {CModal::IdNo, CModal::IdYes});
-            QCOMPARE(seen,
+            if (nCase > 0) NewPlayer(*files[nCase - 1], {});
+            Run({CModal::IdNo, CModal::IdYes}, [&] {
+                m_seen << State();
+                Click(Dlg::kPurgeAllId);  // No
+                Click(Dlg::kPurgeAllId);
+                m_seen << State();
+            });
+            QCOMPARE(m_seen,
                      (QStringList{(nCase == 0 ? kListed : "") + "|1036|No Game Selected", "||"}));
             QCOMPARE(m_player->m_records.size(), std::size_t(1));
             QCOMPARE(FileText("Ann0.ply").count("Start Game Stats"), nCase == 2 ? 0 : 1);
-            QCOMPARE(m_script->Boxes(),
-                     QStringList({kPurgeAll, kPurgeAll}) +
-                         (nCase == 2 ? QStringList{"Tallyfold|Unable to save the player file " +
-                                                   QString::fromStdString(m_app->PlayersDir()) +
-                                                   "Ann0.ply!"}
-                                     : QStringList{}));
+            QStringList boxes(2, kPurgeAll);
+            if (nCase == 2)
+                boxes << "Tallyfold|Unable to save the player file " +
+                             QString::fromStdString(m_app->PlayersDir()) + "Ann0.ply!";
+            QCOMPARE(m_script->Boxes(), boxes);
         }
     }
 
@@ -198,14 +176,14 @@ private slots:
         qunsetenv("VISUAL");
         qputenv("EDITOR", script.fileName().toUtf8());
         QVERIFY(QDir(m_root->filePath("my games/players")).mkdir("stats.txt"));  // unwritable
-        Run([&] {
-            Click(CStatisticsDlg::kPrintId);  // disabled: nothing selected
+        Run({}, [&] {
+            Click(Dlg::kPrintId);  // disabled: nothing selected
             Row(0);
-            Click(CStatisticsDlg::kPrintId);
+            Click(Dlg::kPrintId);
             QTest::qWait(300);  // time enough for an editor that should not start
             QVERIFY(!QFile::exists(script.fileName() + ".log"));
             QDir(m_root->filePath("my games/players")).rmdir("stats.txt");
-            Click(CStatisticsDlg::kPrintId);
+            Click(Dlg::kPrintId);
         });
         qunsetenv("EDITOR");
         QCOMPARE(m_script->Boxes(), QStringList{"Tallyfold|Unable to write statistics!"});
@@ -218,7 +196,7 @@ private slots:
     void withoutAPlayerItSaysSoAndClosesWithCancel() {
         m_player.reset();
         m_script->Answer(CModal::IdOk);  // the box, asked while the dialog opens
-        QCOMPARE(Run([] {}), int(CModal::IdCancel));
+        QCOMPARE(Run({}, [] {}), int(CModal::IdCancel));
         QCOMPARE(m_script->Unscripted(), 0);
         QCOMPARE(m_script->Boxes(), QStringList{"Error|No Valid Player Selected!"});
     }
