@@ -33,9 +33,8 @@ inline void TakeAndRefresh(CBoard& board, const std::vector<int>& indexes) {
 
 inline std::vector<int> RankedIndexes(const CBoard& board) {
     std::vector<int> ranked;
-    for (int i : board.Ranked()) {
+    for (int i : board.Ranked())
         if (i != kUnset) ranked.push_back(i);
-    }
     return ranked;
 }
 

@@ -55,9 +55,8 @@ TEST(Board, ReportsTakenNeighboursRowAboveThenSidesThenRowBelow) {
     lines[9] = "no comma here";  // up-left of cell 17 has no piece
     CBoard board;
     board.LoadLines(lines);
-    for (int i = 0; i < kCells; ++i) {
+    for (int i = 0; i < kCells; ++i)
         if (i != 17 && i != 24) board.TakePiece(i, kTakenByOne);
-    }
     std::vector<int> order;
     EXPECT_EQ(board.CountTakenNeighbours(2, 3, [&](int index) { order.push_back(index); }), 6);
     EXPECT_EQ(order, (std::vector<int>{10, 11, 16, 18, 23, 25}));
@@ -168,9 +167,8 @@ TEST(Blocking, StopsWhenNoUntakenPieceIsLeftOnABoardWithTooFewPieces) {
     // The board of a previous game whose new board file was missing: only
     // three untaken pieces remain, yet 25 cells are asked for.
     CBoard board = BoardOfValue(1);
-    for (int i = 0; i < kCells; ++i) {
+    for (int i = 0; i < kCells; ++i)
         if (i != 5 && i != 17 && i != 30) board.TakePiece(i, kTakenByTwo);
-    }
     board.RefreshCounts();
     CScriptedRandom random = ManyDraws();
     const std::vector<int> blocked = board.BlockRandomCells(25, random);

@@ -47,9 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
 bool DroppedBySignRule(int nCase, int r, const COperatorSet& ops, bool positiveOnly) {
     if (nCase == 9 || nCase == 10) return r < 0 || ops.m_bAdd;
     if (nCase >= 3 && nCase <= 14) return r < 0 && (positiveOnly || ops.m_bAdd);
-    for (int k : {34, 35, 38, 39, 42, 43}) {
+    for (int k : {34, 35, 38, 39, 42, 43})
         if (nCase == k) return r < 0 && positiveOnly;
-    }
     return false;
 }
 

@@ -34,9 +34,8 @@ TEST(GameNames, FortyFiveDistinctKeysParseBackAndTheSetupRulesLeaveTwentyEightPl
     }
     std::set<std::string> expected = {"A.P",   "M.P", "AM.P", "AD.P", "MD.P",
                                       "AMD.P", "S.N", "S.A",  "SD.N", "SD.A"};
-    for (const char* ops : {"AS", "SM", "ASM", "ASD", "SMD", "ASMD"}) {
+    for (const char* ops : {"AS", "SM", "ASM", "ASD", "SMD", "ASMD"})
         for (const char* sign : {".P", ".N", ".A"}) expected.insert(std::string(ops) + sign);
-    }
     EXPECT_EQ(playable, expected);
     COperatorSet ops;
     int sign;

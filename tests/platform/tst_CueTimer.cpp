@@ -44,8 +44,7 @@ private slots:
     void ticksDueDuringACueComeAfterItAsOne() {
         for (bool cue : {true, false}) {
             STicks ticks;
-            qint64 start = 0;
-            qint64 end = 0;
+            qint64 start = 0, end = 0;
             CCueTimer timer(200, [&] {
                 ticks.Tick();
                 if (ticks.at.size() > 1) return;

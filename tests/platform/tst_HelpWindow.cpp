@@ -30,36 +30,31 @@ class TestHelpWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void showOpensTheContentsOrTheTopicOfAContextInOneWindow_data() {
-        QTest::addColumn<int>("context");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("contents") << int(CHelp::kContents) << "Contents";
-        QTest::newRow("quick instructions") << int(CHelp::kQuickInstructions) << "Quick Instructions";
-        QTest::newRow("hints") << 5 << "Hints";
-        QTest::newRow("unknown") << 99 << "Contents";
-    }
-
     void showOpensTheContentsOrTheTopicOfAContextInOneWindow() {
-        QFETCH(int, context);
-        QFETCH(QString, title);
-        // The help file is found in the working directory, as the game starts there.
-        QTemporaryDir dir;
-        QVERIFY(QFile::copy(kShipped, dir.filePath(CHelp::kFileName)));
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        CModalScript script;
-        QWidget owner;
-        CHelp::Show(&owner, 3);
-        CHelp::Show(&owner, context);
-        QDir::setCurrent(previous);
+        for (auto [context, title] : {std::pair(int(CHelp::kContents), "Contents"),
+                                      {int(CHelp::kQuickInstructions), "Quick Instructions"},
+                                      {5, "Hints"},
+                                      {99, "Contents"}}) {
+            // The help file is found in the working directory, as the game starts there.
+            QTemporaryDir dir;
+            QVERIFY(QFile::copy(kShipped, dir.filePath(CHelp::kFileName)));
+            const QString previous = QDir::currentPath();
+            QDir::setCurrent(dir.path());
+            CModalScript script;
+            QWidget owner;
+            CHelp::Show(&owner, 3);
+            CHelp::Show(&owner, context);
+            QDir::setCurrent(previous);
 
-        const QList<CHelpWindow*> windows = owner.findChildren<CHelpWindow*>();
-        QCOMPARE(windows.size(), 1);
-        QVERIFY(windows[0]->isVisible());
-        QCOMPARE(windows[0]->CurrentTitle(), title);
-        const QString page = Page(*windows[0])->toPlainText();
-        QVERIFY2(page.startsWith(title == "Contents" ? "Tallyfold Help" : title), qPrintable(page));
-        QVERIFY(script.Requests().empty());
+            const QList<CHelpWindow*> windows = owner.findChildren<CHelpWindow*>();
+            QCOMPARE(windows.size(), 1);
+            QVERIFY(windows[0]->isVisible());
+            QCOMPARE(windows[0]->CurrentTitle(), QString(title));
+            const QString page = Page(*windows[0])->toPlainText();
+            QVERIFY2(page.startsWith(QString(title) == "Contents" ? "Tallyfold Help" : title),
+                     qPrintable(page));
+            QVERIFY(script.Requests().empty());
+        }
     }
 
     void theShippedHelpHasQuickInstructionsAndNoBrokenLink() {
@@ -73,11 +68,13 @@ private slots:
         QSet<int> contexts;
         static const QRegularExpression link(QStringLiteral(R"(\]\(#([^)]*)\))"));
         for (const CHelpFile::STopic& topic : file.Topics()) {
-            QVERIFY2(topic.nContext > 0 && !contexts.contains(topic.nContext), qPrintable(topic.title));
+            QVERIFY2(topic.nContext > 0 && !contexts.contains(topic.nContext),
+                     qPrintable(topic.title));
             contexts.insert(topic.nContext);
             QVERIFY2(!topic.body.contains("<!--"), qPrintable(topic.title));
             for (const QRegularExpressionMatch& match : link.globalMatch(topic.body)) {
-                QVERIFY2(file.FindSlug(match.captured(1)), qPrintable(topic.title + ": " + match.captured(1)));
+                QVERIFY2(file.FindSlug(match.captured(1)),
+                         qPrintable(topic.title + ": " + match.captured(1)));
             }
         }
     }
@@ -143,12 +140,14 @@ private slots:
         other.write("?_\x03\x00 not a help file of ours", 27);
         other.close();
         CModalScript script;
-        for (const auto& [path, reason] : {std::pair(dir.filePath(CHelp::kFileName), "No such file"),
-                                           {other.fileName(), "holds no help topics"}}) {
+        for (const auto& [path, reason] :
+             {std::pair(dir.filePath(CHelp::kFileName), "No such file"),
+              {other.fileName(), "holds no help topics"}}) {
             CHelpWindow window(path);
             window.ShowContext(CHelp::kQuickInstructions);
             const QString page = Page(window)->toPlainText();
-            QVERIFY2(page.contains(QFileInfo(path).fileName() + " could not be read"), qPrintable(page));
+            QVERIFY2(page.contains(QFileInfo(path).fileName() + " could not be read"),
+                     qPrintable(page));
             QVERIFY2(page.contains(reason), qPrintable(page));
             QVERIFY(page.contains(QFileInfo(path).absoluteFilePath()));
         }
