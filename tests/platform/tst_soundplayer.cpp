@@ -46,16 +46,6 @@ private slots:
         }
     }
 
-    void aSynchronousCueReturnsOnlyWhenItHasPlayed() {
-        if (QMediaDevices::defaultAudioOutput().isNull()) QSKIP(kNoOutput);
-        CSoundPlayer player(&CSyncCue::Wait);
-        QElapsedTimer clock;
-        clock.start();
-        player.Play("data\\short.wav", ESoundMode::Sync);
-        QVERIFY(clock.elapsed() >= 300);
-        QVERIFY(!player.IsPlaying());
-    }
-
     void aNewCueEndsTheWaitForTheSynchronousOneItReplaces() {
         if (QMediaDevices::defaultAudioOutput().isNull()) QSKIP(kNoOutput);
         CSoundPlayer player(&CSyncCue::Wait);
