@@ -12,16 +12,12 @@
 #include "players/CMemoryFileSystem.h"
 #include "players/CPlayerApp.h"
 #include "support/CFixedClock.h"
+#include "support/PopOr.h"
 
 // Hands out queued draws, then 0 (which deals 0 and blocks cell 0).
 class CQueueRandom : public IRandom {
 public:
-    int Next() override {
-        if (m_draws.empty()) return 0;
-        const int draw = m_draws.front();
-        m_draws.pop_front();
-        return draw;
-    }
+    int Next() override { return PopOr(m_draws, 0); }
     // One deal of 15 sets, all a, b, c.
     void Deal(int a, int b, int c, int nSets = 15) {
         for (int i = 0; i < nSets; ++i) Set(a, b, c);

@@ -11,6 +11,7 @@
 
 #include "platform/CDialogBuilder.h"
 #include "platform/CModal.h"
+#include "support/PopOr.h"
 
 // Plays the user at every box and dialog of the game: answers questions and
 // the hint dialog from queues (or a chooser), OK to everything else, and logs
@@ -38,14 +39,6 @@ public:
     }
 
 private:
-    template <typename T>
-    static T Next(std::deque<T>& queue, T otherwise) {
-        if (queue.empty()) return otherwise;
-        const T next = queue.front();
-        queue.pop_front();
-        return next;
-    }
-
     int Answer(const CModal::SRequest& request) {
         QDialog* dialog = request.dialog;
         auto* label = dialog ? CDialogBuilder::ControlAs<QLabel>(*dialog, kMessageText) : nullptr;
@@ -54,9 +47,9 @@ private:
         if (m_onLog) m_onLog(m_log.back());
         if (m_chooser) return m_chooser(request);
         if (request.buttons == CModal::YesNo)
-            return Next(m_answers, false) ? CModal::IdYes : CModal::IdNo;
+            return PopOr(m_answers, false) ? CModal::IdYes : CModal::IdNo;
         if (request.caption == QLatin1String("Types of Hints"))
-            return Next(m_hints, int(CModal::IdCancel));
+            return PopOr(m_hints, int(CModal::IdCancel));
         // Any other dialog is confirmed as it stands, as a user pressing OK.
         auto* ok =
             dialog ? CDialogBuilder::ControlAs<QAbstractButton>(*dialog, CModal::IdOk) : nullptr;
