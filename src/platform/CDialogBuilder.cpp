@@ -16,10 +16,12 @@
 namespace {
 
 const char* const kIdProperty = "controlId";
-
-QString ObjectName(int controlId) {
-    return QStringLiteral("id%1").arg(controlId);
-}
+// The ids every template gives its OK and Cancel buttons.
+constexpr int kIdOkButton = 1;
+constexpr int kIdCancelButton = 2;
+// Both alphabets: the base width is their average letter width.
+const char* const kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+constexpr int kLetterCount = 52;
 
 // Rounds to the nearest pixel, as dialog-unit conversion always has.
 int Scale(int value, int base, int divisor) {
@@ -37,22 +39,14 @@ void SetCaption(QWidget* widget, const QString& caption) {
         group->setTitle(caption);
 }
 
-QString CaptionOf(const QWidget* widget) {
-    if (auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
-    if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
-    if (auto* group = qobject_cast<const QGroupBox*>(widget)) return group->title();
-    return {};
-}
-
 // OK and Cancel end the dialog the way the dialog itself decides.
-void ConnectEndButton(QWidget& dialog, QWidget* widget, int controlId) {
-    auto* owner = qobject_cast<QDialog*>(&dialog);
+void ConnectEndButton(QDialog& dialog, QWidget* widget, int controlId) {
     auto* button = qobject_cast<QAbstractButton*>(widget);
-    if (!owner || !button) return;
-    if (controlId == 1)
-        QObject::connect(button, &QAbstractButton::clicked, owner, &QDialog::accept);
-    if (controlId == 2)
-        QObject::connect(button, &QAbstractButton::clicked, owner, &QDialog::reject);
+    if (!button) return;
+    if (controlId == kIdOkButton)
+        QObject::connect(button, &QAbstractButton::clicked, &dialog, &QDialog::accept);
+    if (controlId == kIdCancelButton)
+        QObject::connect(button, &QAbstractButton::clicked, &dialog, &QDialog::reject);
 }
 
 QLabel* MakeLabel(QWidget* parent, const SControlTemplate& control) {
@@ -135,16 +129,16 @@ SBaseUnits CDialogBuilder::BaseUnits() const {
 
 SBaseUnits CDialogBuilder::BaseUnitsOf(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return {(width / 26 + 1) / 2, metrics.height()};
+    // Twice the average, plus one, halved: rounded to the nearest pixel.
+    const int twiceAverage = metrics.horizontalAdvance(QLatin1String(kLetters)) * 2 / kLetterCount;
+    return {(twiceAverage + 1) / 2, metrics.height()};
 }
 
 QRect CDialogBuilder::ToPixels(const QRect& dialogUnits, SBaseUnits units) {
-    const int left = Scale(dialogUnits.x(), units.baseX, 4);
-    const int top = Scale(dialogUnits.y(), units.baseY, 8);
-    const int right = Scale(dialogUnits.x() + dialogUnits.width(), units.baseX, 4);
-    const int bottom = Scale(dialogUnits.y() + dialogUnits.height(), units.baseY, 8);
+    const int left = Scale(dialogUnits.x(), units.baseX, kUnitsPerBaseX);
+    const int top = Scale(dialogUnits.y(), units.baseY, kUnitsPerBaseY);
+    const int right = Scale(dialogUnits.x() + dialogUnits.width(), units.baseX, kUnitsPerBaseX);
+    const int bottom = Scale(dialogUnits.y() + dialogUnits.height(), units.baseY, kUnitsPerBaseY);
     return QRect(left, top, right - left, bottom - top);
 }
 
@@ -159,7 +153,7 @@ void CDialogBuilder::Build(QDialog& dialog) const {
     for (const SControlTemplate& control : m_template.controls) {
         QWidget* widget = CreateControl(dialog, control);
         widget->setProperty(kIdProperty, control.id);
-        if (control.id != -1) widget->setObjectName(ObjectName(control.id));
+        if (control.id != -1) widget->setObjectName(QStringLiteral("id%1").arg(control.id));
         widget->setGeometry(ToPixels(control.rect, units));
         SetCaption(widget, control.caption);
         widget->setEnabled(!control.Has(QStringLiteral("disabled")));
@@ -222,21 +216,4 @@ QWidget* CDialogBuilder::Control(const QWidget& dialog, int controlId) {
         if (id.isValid() && id.toInt() == controlId) return child;
     }
     return nullptr;
-}
-
-bool CDialogBuilder::Replace(QWidget& dialog, int controlId, QWidget* replacement) {
-    QWidget* old = Control(dialog, controlId);
-    if (!old || !replacement || old == replacement) return false;
-    replacement->setParent(&dialog);
-    replacement->setProperty(kIdProperty, controlId);
-    replacement->setObjectName(ObjectName(controlId));
-    replacement->setGeometry(old->geometry());
-    SetCaption(replacement, CaptionOf(old));
-    replacement->setEnabled(old->isEnabled());
-    replacement->setHidden(old->isHidden());
-    replacement->stackUnder(old);
-    QWidget::setTabOrder(old, replacement);
-    ConnectEndButton(dialog, replacement, controlId);
-    delete old;
-    return true;
 }

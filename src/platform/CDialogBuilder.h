@@ -16,15 +16,17 @@ struct SBaseUnits {
     int baseX = 0;
     int baseY = 0;
 };
+constexpr int kUnitsPerBaseX = 4;
+constexpr int kUnitsPerBaseY = 8;
 
 // Creates the widgets of a dialog template on a QDialog.
 //
-//   CDialogBuilder builder(136);
-//   builder.Make(1014, [](QWidget* parent, const SControlTemplate&) {
-//       return new CGameBoard(parent);      // owner-drawn: the caller makes it
+//   CDialogBuilder builder(100);
+//   builder.Make(1036, [](QWidget* parent, const SControlTemplate&) {
+//       return new CDibStatic(parent);      // a control of our own: the caller makes it
 //   });
 //   builder.Build(*this);                   // caption, font, size, every control
-//   auto* text = CDialogBuilder::ControlAs<QLabel>(*this, 1041);
+//   auto* platform = CDialogBuilder::ControlAs<QLabel>(*this, 1000);
 //
 // Every control, made by the builder or by a factory, is a direct child of the
 // dialog, placed at its template rectangle converted to pixels, with the
@@ -33,8 +35,8 @@ struct SBaseUnits {
 // ("id1041"), so tests can find it too. Controls without an id (-1) get the
 // property but no objectName.
 //
-// Kinds without a factory become: button QPushButton (also "ownerdraw" ones, as
-// a stand-in until the caller replaces them), checkbox QCheckBox, radio
+// Kinds without a factory become: button QPushButton (also "ownerdraw" ones,
+// which the caller gives a factory), checkbox QCheckBox, radio
 // QRadioButton (each "group" radio starts a QButtonGroup named "group" + its id),
 // groupbox QGroupBox (kept below its siblings and transparent to the mouse, as
 // group boxes merely frame), static QLabel (plain text, top aligned, word wrap),
@@ -60,7 +62,6 @@ public:
     // Sets caption, font and fixed size of the dialog and creates every control.
     void Build(QDialog& dialog) const;
 
-    const CDialogTemplate& Template() const { return m_template; }
     // The template font, or the desktop's sans font at the same size when the
     // template's font is not installed.
     QFont Font() const;
@@ -78,10 +79,6 @@ public:
     static T* ControlAs(const QWidget& dialog, int controlId) {
         return qobject_cast<T*>(Control(dialog, controlId));
     }
-    // Puts replacement where the control with this id sits (rectangle, id, caption,
-    // visibility, enabled state, tab order) and deletes the old control. Returns
-    // false when the dialog has no such control.
-    static bool Replace(QWidget& dialog, int controlId, QWidget* replacement);
 
 private:
     QWidget* CreateControl(QDialog& dialog, const SControlTemplate& control) const;

@@ -8,7 +8,6 @@
 // nothing here; the colours are what matters.
 class CAppPalette {
 public:
-    static constexpr int kEntries = 4;
     enum EEntry {
         LightBlue = 0,    // created, referred to by no window
         LightYellow = 1,  // enabled pieces

@@ -7,6 +7,13 @@
 
 namespace {
 
+// Two rings: the light outer one and the one that darkens with the focus.
+constexpr int kFrameWidth = 2;
+// The caption is centred on the middle of an 89 x 54 board piece, whatever the
+// button's size: only pieces show a caption.
+constexpr int kCaptionCentreX = 44;
+constexpr int kCaptionCentreY = 27;
+
 // The one-pixel outline of a rectangle.
 void Ring(QPainter& painter, const QRect& rect, const QColor& color) {
     painter.fillRect(rect.x(), rect.y(), rect.width(), 1, color);
@@ -36,7 +43,7 @@ void CFaceButton::SetFaceColor(const QColor& color) {
 void CFaceButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     if (const QBrush* brush = BackgroundBrush()) painter.fillRect(rect(), *brush);
-    QRect face = rect().adjusted(2, 2, -2, -2);
+    QRect face = rect().adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth);
     DrawBevel(painter, face);
     face.adjust(1, 1, -1, -1);
     DrawBevel(painter, face);
@@ -69,8 +76,8 @@ void CFaceButton::DrawCaption(QPainter& painter) {
     const QString caption = text();
     const QFontMetrics metrics(font());
     // Halving truncates toward zero, as the layout of the pieces was made with.
-    const int left = 44 - metrics.horizontalAdvance(caption) / 2;
-    const int top = 27 - metrics.height() / 2;
+    const int left = kCaptionCentreX - metrics.horizontalAdvance(caption) / 2;
+    const int top = kCaptionCentreY - metrics.height() / 2;
     painter.setPen(CSystemColors::ButtonText());
     painter.setFont(font());
     painter.drawText(left, top + metrics.ascent(), caption);

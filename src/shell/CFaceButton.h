@@ -22,8 +22,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // What sits on the face; by default the caption centred on (44, 27), the
-    // centre of a board piece.
+    // What sits on the face; by default the caption centred on the middle of a
+    // board piece.
     virtual void DrawCaption(QPainter& painter);
     // Filled under everything else; null for none.
     virtual const QBrush* BackgroundBrush() const { return nullptr; }

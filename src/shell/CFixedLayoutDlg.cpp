@@ -5,6 +5,13 @@
 #include <QShowEvent>
 #include <cmath>
 
+namespace {
+
+// The resolution at which the system font has the design's base units.
+constexpr double kDesignDpi = 96.0;
+
+}  // namespace
+
 CFixedLayoutDlg::CFixedLayoutDlg(int nTemplateId, QWidget* parent)
     : CFixedLayoutDlg(CDialogBuilder(nTemplateId), parent) {}
 
@@ -14,13 +21,13 @@ CFixedLayoutDlg::CFixedLayoutDlg(const CDialogBuilder& builder, QWidget* parent)
 
 int CFixedLayoutDlg::RescaleX(int x, int baseX, int designX) {
     // Integer division truncates towards zero, as the conversion always has.
-    const long long units = static_cast<long long>(x) * 4 / baseX;
-    return static_cast<int>(units * designX / 4);
+    const long long units = static_cast<long long>(x) * kUnitsPerBaseX / baseX;
+    return static_cast<int>(units * designX / kUnitsPerBaseX);
 }
 
 int CFixedLayoutDlg::RescaleY(int y, int baseY, int designY) {
-    const long long units = static_cast<long long>(y) * 8 / baseY;
-    return static_cast<int>(units * designY / 8);
+    const long long units = static_cast<long long>(y) * kUnitsPerBaseY / baseY;
+    return static_cast<int>(units * designY / kUnitsPerBaseY);
 }
 
 QRect CFixedLayoutDlg::Rescale(const QRect& rect, SBaseUnits system, SBaseUnits design) {
@@ -43,25 +50,23 @@ void CFixedLayoutDlg::showEvent(QShowEvent* event) {
 bool CFixedLayoutDlg::OnInitDialog() {
     CentreWindow();
     const SBaseUnits system = SystemBaseUnits();
-    const SBaseUnits design{m_cxDesignBase, m_cyDesignBase};
-
-    const QRect window = Rescale(geometry(), system, design);
+    const QRect window = Rescale(geometry(), system);
     setFixedSize(window.size());
     move(window.topLeft());
     const auto children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget* child : children) {
         if (child->isWindow()) continue;
-        child->setGeometry(Rescale(child->geometry(), system, design));
+        child->setGeometry(Rescale(child->geometry(), system));
     }
     return true;
 }
 
 SBaseUnits CFixedLayoutDlg::SystemBaseUnits() const {
     const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
-    const double dpiX = display ? display->logicalDotsPerInchX() : 96.0;
-    const double dpiY = display ? display->logicalDotsPerInchY() : 96.0;
-    return {static_cast<int>(std::lround(8 * dpiX / 96)),
-            static_cast<int>(std::lround(16 * dpiY / 96))};
+    const double dpiX = display ? display->logicalDotsPerInchX() : kDesignDpi;
+    const double dpiY = display ? display->logicalDotsPerInchY() : kDesignDpi;
+    return {static_cast<int>(std::lround(kDesignBaseX * dpiX / kDesignDpi)),
+            static_cast<int>(std::lround(kDesignBaseY * dpiY / kDesignDpi))};
 }
 
 void CFixedLayoutDlg::CentreWindow() {

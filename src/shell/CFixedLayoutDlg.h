@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QRect>
-#include <cstdint>
 
 #include "platform/CDialogBuilder.h"
 
@@ -22,13 +21,19 @@ public:
     explicit CFixedLayoutDlg(int nTemplateId, QWidget* parent = nullptr);
     explicit CFixedLayoutDlg(const CDialogBuilder& builder, QWidget* parent = nullptr);
 
+    // The base units every layout was designed on: the classic system font's at
+    // 96 dots per inch.
+    static constexpr int kDesignBaseX = 8;
+    static constexpr int kDesignBaseY = 16;
+
     // A coordinate measured in the system's base units, restated in the design's:
     // d = trunc(x * 4 / baseX), then trunc(d * designX / 4); vertically with 8.
     // Negative coordinates (a dialog larger than the screen) keep their sign.
-    static int RescaleX(int x, int baseX, int designX = 8);
-    static int RescaleY(int y, int baseY, int designY = 16);
+    static int RescaleX(int x, int baseX, int designX = kDesignBaseX);
+    static int RescaleY(int y, int baseY, int designY = kDesignBaseY);
     // Converts the four edges of a rectangle.
-    static QRect Rescale(const QRect& rect, SBaseUnits system, SBaseUnits design = {8, 16});
+    static QRect Rescale(const QRect& rect, SBaseUnits system,
+                         SBaseUnits design = {kDesignBaseX, kDesignBaseY});
 
     QWidget* Control(int nId) const { return CDialogBuilder::Control(*this, nId); }
 
@@ -36,18 +41,14 @@ protected:
     // Centres the dialog, then rescales it and its children. Returns TRUE as the
     // framework expects of an initialisation (the focus goes to the first control).
     virtual bool OnInitDialog();
-    // The system's dialog base units: those of the classic system font, 8 x 16
-    // at 96 dots per inch, growing with the screen's logical resolution.
+    // The system's dialog base units: the design's at 96 dots per inch, growing
+    // with the screen's logical resolution.
     virtual SBaseUnits SystemBaseUnits() const;
 
     void showEvent(QShowEvent* event) override;
     // Over the owner when it is shown, otherwise on the screen.
     void CentreWindow();
 
-    const std::uint16_t m_cxDesignBase = 8;
-    const std::uint16_t m_cyDesignBase = 16;
-
 private:
-
     bool m_bInitialised = false;
 };

@@ -13,13 +13,11 @@ class CGamePiece : public CFaceButton {
 public:
     static constexpr int kFirstId = 3000;  // control id of board index 0
 
-    // piece is the model's entry for this cell and outlives the button; the
-    // brushes are the board's and are not owned.
+    // The button takes the caption of piece, the model's entry for this cell;
+    // the brushes are the board's and are not owned.
     CGamePiece(int nId, const CPiece& piece, const QBrush* pEnabled, const QBrush* pDisabled,
                QWidget* parent);
 
-    const CPiece& Model() const { return m_piece; }
-    int Index() const { return m_nId - kFirstId; }
     // The control colour: the enabled brush while enabled, the disabled brush
     // while greyed (either may be null).
     const QBrush* ControlBrush() const;
@@ -30,7 +28,6 @@ protected:
     const QBrush* BackgroundBrush() const override { return ControlBrush(); }
 
 private:
-    const CPiece& m_piece;
     const QBrush* m_pEnabled;
     const QBrush* m_pDisabled;
 };

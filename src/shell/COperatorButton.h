@@ -2,35 +2,25 @@
 
 #include <QImage>
 
-#include "game/COperatorCycle.h"
-
 #include "shell/CFaceButton.h"
 
-// A face button that holds the operators a game allows and shows the current
-// one as a small black glyph. The window steps it on each click it accepts.
+// A face button that shows an operator as a small black glyph. Which operator
+// it shows is the rules' choice (their operator cycle); the window sets it.
 class COperatorButton : public CFaceButton {
     Q_OBJECT
 public:
+    static constexpr int kGlyphSide = 14;  // the glyph bitmaps are 14 x 14
+
     explicit COperatorButton(QWidget* parent = nullptr);
 
-    void AddOperator(char chOperator);
-    void RemoveOperators();
-    // Shows the first operator of the list.
-    void ShowFirst();
-    // Shows the operator after the current list position, wrapping to the first.
-    void ShowNext();
     // The first character of the caption; 0 when the caption is empty.
     char GetOperator() const;
-    // Shows chOperator without moving the list position, so the next ShowNext
-    // continues from where the list was, not from the operator set here.
-    bool SetOperator(char chOperator);
+    // Shows chOperator; 0 shows none.
+    void SetOperator(char chOperator);
 
 protected:
     void DrawCaption(QPainter& painter) override;
 
 private:
-    void ShowCycle();
-
-    COperatorCycle m_cycle;
     QImage m_bmpGlyph;  // the glyph drawn last
 };

@@ -8,6 +8,11 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint16_t kFileType = 19778;  // the letters B and M
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
+// Colour-table entries: blue, green, red, and a reserved byte after an information header.
+constexpr std::size_t kInfoEntryBytes = 4;
+constexpr std::size_t kCoreEntryBytes = 3;
+// Written as the resolution of new pictures: 72 dots per inch in pixels per metre.
+constexpr std::uint32_t kPixelsPerMetre = 2835;
 
 std::uint32_t U16(const std::uint8_t* p) {
     return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8;
@@ -32,8 +37,23 @@ bool IsSupportedDepth(int bits) {
     return bits == 1 || bits == 4 || bits == 8 || bits == 24;
 }
 
+// Rows are padded to whole 32-bit words.
 std::size_t RowBytesFor(int width, int bits) {
-    return (std::size_t(width) * std::size_t(bits) + 31) / 32 * 4;
+    constexpr std::size_t kWordBits = 32;
+    return (std::size_t(width) * std::size_t(bits) + kWordBits - 1) / kWordBits * (kWordBits / 8);
+}
+
+std::size_t EntryBytes(const CPictureBlock& block) {
+    return block.Header() == CPictureBlock::EHeader::Info ? kInfoEntryBytes : kCoreEntryBytes;
+}
+
+// Where pixel x of an indexed row lies: its byte, and the shift that brings its
+// bits down, the leftmost pixel sitting in the high bits.
+std::size_t PixelByte(int x, int bits) {
+    return std::size_t(x) * std::size_t(bits) / 8;
+}
+unsigned PixelShift(int x, int bits) {
+    return unsigned(8 - bits) - unsigned(std::size_t(x) * std::size_t(bits) % 8);
 }
 
 std::uint32_t Opaque(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
@@ -50,7 +70,7 @@ std::unique_ptr<CPictureBlock> ReadPicture(const std::uint8_t* file, std::size_t
     if (size < kFileHeaderSize || U16(file) != kFileType) return nullptr;
     const std::uint8_t* bytes = file + kFileHeaderSize;
     const std::size_t length = size - kFileHeaderSize;
-    if (length < 4) return nullptr;
+    if (length < sizeof(std::uint32_t)) return nullptr;  // not even the header's size
 
     std::unique_ptr<CPictureBlock> block(new CPictureBlock);
     block->m_nHeaderSize = U32(bytes);
@@ -79,8 +99,7 @@ std::unique_ptr<CPictureBlock> ReadPicture(const std::uint8_t* file, std::size_t
         return nullptr;
     }
     // 64-bit sums: a colours-used field near 2^32 cannot wrap around.
-    const std::uint64_t table = std::uint64_t(PictureColorCount(*block)) *
-                                (block->m_header == CPictureBlock::EHeader::Info ? 4 : 3);
+    const std::uint64_t table = std::uint64_t(PictureColorCount(*block)) * EntryBytes(*block);
     const std::uint64_t pixels = std::uint64_t(block->RowBytes()) * std::uint64_t(side);
     if (std::uint64_t(block->m_nHeaderSize) + table + pixels > length) return nullptr;
 
@@ -105,8 +124,7 @@ std::uint32_t PictureColorCount(const CPictureBlock& block) {
 }
 
 std::size_t PictureColorTableSize(const CPictureBlock& block) {
-    return std::size_t(PictureColorCount(block)) *
-           (block.Header() == CPictureBlock::EHeader::Info ? 4 : 3);
+    return std::size_t(PictureColorCount(block)) * EntryBytes(block);
 }
 
 const std::uint8_t* PicturePixels(const CPictureBlock& block) {
@@ -125,7 +143,7 @@ bool BuildPicturePalette(const CPictureBlock* block, CPicturePalette& palette) {
     if (!block) return false;
     const std::uint32_t count = PictureColorCount(*block);
     if (count == 0) return false;
-    const std::size_t entry = block->Header() == CPictureBlock::EHeader::Info ? 4 : 3;
+    const std::size_t entry = EntryBytes(*block);
     const std::uint8_t* table = block->Bytes().data() + block->HeaderSize();
     palette.clear();
     palette.reserve(count);
@@ -155,9 +173,8 @@ std::vector<std::uint32_t> DecodePicture(const CPictureBlock& block) {
                 out.push_back(Opaque(bgr[2], bgr[1], bgr[0]));
                 continue;
             }
-            const std::size_t bit = std::size_t(x) * std::size_t(bits);
-            const unsigned shift = unsigned(8 - bits) - unsigned(bit % 8);
-            const std::size_t index = (row[bit / 8] >> shift) & ((1u << bits) - 1);
+            const std::size_t index = (row[PixelByte(x, bits)] >> PixelShift(x, bits)) &
+                                      ((1u << bits) - 1);
             out.push_back(index < colors.size() ? colors[index] : Opaque(0, 0, 0));
         }
     }
@@ -167,7 +184,7 @@ std::vector<std::uint32_t> DecodePicture(const CPictureBlock& block) {
 std::vector<std::uint8_t> WritePicture(const SPictureImage& image) {
     const bool core = image.nHeaderSize == int(kCoreHeaderSize);
     const std::size_t rowBytes = RowBytesFor(image.nWidth, image.nBitsPerPixel);
-    const std::size_t tableBytes = image.colors.size() * (core ? 3 : 4);
+    const std::size_t tableBytes = image.colors.size() * (core ? kCoreEntryBytes : kInfoEntryBytes);
     const std::size_t header = std::size_t(image.nHeaderSize);
     const std::size_t offset = kFileHeaderSize + header + tableBytes;
     const std::size_t total = offset + rowBytes * std::size_t(image.nHeight);
@@ -191,8 +208,8 @@ std::vector<std::uint8_t> WritePicture(const SPictureImage& image) {
         Put16(out, std::uint32_t(image.nBitsPerPixel));
         Put32(out, 0);  // no compression
         Put32(out, std::uint32_t(rowBytes * std::size_t(image.nHeight)));
-        Put32(out, 2835);  // 72 dots per inch
-        Put32(out, 2835);
+        Put32(out, kPixelsPerMetre);
+        Put32(out, kPixelsPerMetre);
         Put32(out, image.nColorsUsedField);
         Put32(out, 0);
         out.resize(kFileHeaderSize + header, 0);  // the fields of longer headers stay zero
@@ -214,9 +231,8 @@ std::vector<std::uint8_t> WritePicture(const SPictureImage& image) {
                 row[std::size_t(x) * 3 + 2] = static_cast<std::uint8_t>(value >> 16);
                 continue;
             }
-            const std::size_t bit = std::size_t(x) * std::size_t(image.nBitsPerPixel);
-            const unsigned shift = unsigned(8 - image.nBitsPerPixel) - unsigned(bit % 8);
-            row[bit / 8] = static_cast<std::uint8_t>(row[bit / 8] | value << shift);
+            std::uint8_t& byte = row[PixelByte(x, image.nBitsPerPixel)];
+            byte = static_cast<std::uint8_t>(byte | value << PixelShift(x, image.nBitsPerPixel));
         }
         out.insert(out.end(), row.begin(), row.end());
     }

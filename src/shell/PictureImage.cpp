@@ -16,11 +16,6 @@ QImage PictureToImage(const CPictureBlock& block) {
     return image;
 }
 
-int DrawPicture(QPainter& painter, const QRect& dest, const CPictureBlock* block, const QRect& src,
-                const CPicturePalette* /*palette*/) {
-    return block ? DrawPicture(painter, dest, PictureToImage(*block), src) : 0;
-}
-
 int DrawPicture(QPainter& painter, const QRect& dest, const QImage& image, const QRect& src) {
     if (image.isNull()) return 0;
     if (dest.size() == src.size()) {

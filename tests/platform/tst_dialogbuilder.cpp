@@ -94,7 +94,7 @@ private slots:
         }
     }
 
-    void controlsMadeOrReplacedByTheCallerTakeTheTemplatePlace() {
+    void controlsMadeByTheCallerTakeTheTemplatePlace() {
         QDialog dialog;
         CDialogBuilder(102)
             .UseBaseUnits(kUnits)
@@ -102,12 +102,6 @@ private slots:
                   [](QWidget* parent, const SControlTemplate&) { return new QWidget(parent); })
             .Build(dialog);
         QCOMPARE(CDialogBuilder::Control(dialog, 1014)->metaObject()->className(), "QWidget");
-        auto* replacement = new QPushButton;
-        QVERIFY(CDialogBuilder::Replace(dialog, 1008, replacement));
-        QCOMPARE(CDialogBuilder::Control(dialog, 1008), replacement);
-        QCOMPARE(replacement->geometry(), QRect(383, 250, 24, 21));
-        QCOMPARE(replacement->text(), QStringLiteral("?"));
-        QVERIFY(!replacement->isEnabled());
     }
 
     void aMissingFontFallsBackToTheDesktopSansAtTheTemplateSize() {

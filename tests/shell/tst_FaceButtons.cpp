@@ -61,29 +61,6 @@ private slots:
         }
     }
 
-    // Each step is ShowNext (">") or SetOperator with that character; shown is
-    // the caption after ShowFirst and after each step.
-    void operatorButtonCyclesItsListAndSetOperatorKeepsThePosition() {
-        for (auto [steps, shown] :
-             {std::pair<QString, QString>(">>>>", "+-*/+"), {"/>", "+/-"}, {">>>*>", "+-*/*+"}}) {
-            COperatorButton button;
-            // The list of an earlier game, replaced as a new game does.
-            for (char op : {'-', '/'}) button.AddOperator(op);
-            button.ShowNext();
-            button.RemoveOperators();
-            for (char op : {'+', '-', '*', '/'}) button.AddOperator(op);
-            button.ShowFirst();
-            QString seen = button.text();
-            for (QChar step : steps) {
-                if (step == '>') button.ShowNext();
-                if (step != '>') QVERIFY(button.SetOperator(step.toLatin1()));
-                QCOMPARE(button.GetOperator(), button.text().at(0).toLatin1());
-                seen += button.text();
-            }
-            QCOMPARE(seen, shown);
-        }
-    }
-
     // Around the button's centre (12, 10); nothing for a character that is no operator.
     void glyphIsDrawnInBlackOnTheFace() {
         for (auto [op, ink] :
