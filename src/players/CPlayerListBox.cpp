@@ -1,11 +1,17 @@
 #include "players/CPlayerListBox.h"
 
+#include "players/ShownText.h"
+
 namespace {
 
-const int kFileRole = Qt::UserRole;
+// The index's own bytes, kept as read: a name or file name that is not UTF-8
+// would not survive the way through QString, and the file name must still
+// name its file when the index is written again.
+const int kNameRole = Qt::UserRole;
+const int kFileRole = Qt::UserRole + 1;
 
-QString FromFile(const std::string& text) {
-    return QString::fromStdString(text);
+std::string Bytes(const QListWidgetItem& entry, int role) {
+    return entry.data(role).toByteArray().toStdString();
 }
 
 }  // namespace
@@ -18,7 +24,7 @@ CPlayerListBox::CPlayerListBox(QWidget* parent) : QListWidget(parent) {
 }
 
 int CPlayerListBox::AddItem(const std::string& name, const std::string& file) {
-    const QString text = FromFile(name);
+    const QString text = ShownText(name);
     int nAt = count();
     for (int i = 0; i < count(); ++i) {
         if (QString::compare(item(i)->text(), text, Qt::CaseInsensitive) > 0) {
@@ -27,7 +33,8 @@ int CPlayerListBox::AddItem(const std::string& name, const std::string& file) {
         }
     }
     auto* entry = new QListWidgetItem(text);
-    entry->setData(kFileRole, FromFile(file));
+    entry->setData(kNameRole, QByteArray::fromStdString(name));
+    entry->setData(kFileRole, QByteArray::fromStdString(file));
     insertItem(nAt, entry);
     return nAt;
 }
@@ -35,8 +42,8 @@ int CPlayerListBox::AddItem(const std::string& name, const std::string& file) {
 bool CPlayerListBox::GetItem(int nIndex, std::string& name, std::string& file) const {
     const QListWidgetItem* entry = item(nIndex);
     if (!entry) return false;
-    name = entry->text().toStdString();
-    file = entry->data(kFileRole).toString().toStdString();
+    name = Bytes(*entry, kNameRole);
+    file = Bytes(*entry, kFileRole);
     return true;
 }
 

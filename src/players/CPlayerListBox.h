@@ -6,7 +6,8 @@
 #include "players/CPlayersIndex.h"
 #include "players/PlayerMessage.h"
 
-// A list of player names; each entry carries its player's file name. Entries
+// A list of player names; each entry carries its player's file name, both as
+// the bytes read from the index (the name is shown as ShownText). Entries
 // are kept in order of their names without regard to case, and searched the
 // same way; entries of equal names stay in the order they were added.
 class CPlayerListBox : public QListWidget {
@@ -16,7 +17,7 @@ public:
 
     // Adds the name in its place and returns the new entry's index.
     int AddItem(const std::string& name, const std::string& file);
-    // The entry's name and file name; false for an index without an entry.
+    // The entry's name and file name as added; false for an index without an entry.
     bool GetItem(int nIndex, std::string& name, std::string& file) const;
 
     // Empties the list and lists every player of the index that skip (may be

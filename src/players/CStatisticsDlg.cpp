@@ -1,5 +1,6 @@
 #include "players/CStatisticsDlg.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -15,6 +16,7 @@
 #include "players/CStatistics.h"
 #include "players/CStatsReport.h"
 #include "players/CUserMessage.h"
+#include "players/ShownText.h"
 
 namespace {
 
@@ -70,7 +72,7 @@ void CStatisticsDlg::Fill() {
     for (const auto& pRecord : m_pPlayer->m_records) {
         // The game in progress is still being played: nothing to report or purge yet.
         if (pRecord.get() == m_pPlayer->m_pCurrentStats) continue;
-        auto* entry = new QListWidgetItem(QString::fromStdString(pRecord->m_strStarted));
+        auto* entry = new QListWidgetItem(ShownText(pRecord->m_strStarted));
         entry->setData(kRecordRole, QVariant::fromValue(reinterpret_cast<quintptr>(pRecord.get())));
         m_pList->addItem(entry);  // the list sorts by the text, month first
     }
@@ -101,7 +103,7 @@ void CStatisticsDlg::OnSelChange() {
     BuildReport(report, *pRecord, true);
     // The report's CR LF ends are the edit box's line breaks.
     m_pReport->setPlainText(
-        QString::fromStdString(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        ShownText(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void CStatisticsDlg::OnPrint() {
@@ -114,7 +116,7 @@ void CStatisticsDlg::OnPrint() {
         CModal::AppMessage(QStringLiteral("Unable to write statistics!"));
         return;
     }
-    m_editor.Open(QString::fromStdString(dir + CStatsReport::kFileName));
+    m_editor.Open(QFile::decodeName(QByteArray::fromStdString(dir + CStatsReport::kFileName)));
 }
 
 void CStatisticsDlg::OnPurge() {

@@ -1,13 +1,14 @@
 #include "players/CUserMessage.h"
 
 #include "platform/CModal.h"
+#include "players/ShownText.h"
 
 void CUserMessage::Show(QWidget* owner, const std::string& text, const std::string& caption) {
-    const QString message = QString::fromStdString(text);
+    const QString message = ShownText(text);
     if (caption.empty())
         CModal::AppMessage(message);
     else
-        CModal::Message(owner, message, QString::fromStdString(caption));
+        CModal::Message(owner, message, ShownText(caption));
 }
 
 FnMessage CUserMessage::For(QWidget* owner) {

@@ -12,7 +12,7 @@
 
 const QString kAsk = "Confirmation|Delete the selected players and their saved games?";
 
-// Zoe, Max, Bob and ann in an index in memory; Max plays the game in progress.
+// Zoe, Max, Jörg (in Latin-1) and ann in an index in memory; Max plays the game in progress.
 // The bookkeeping of a deletion is PlayerDeletionTest's; this is the asking.
 class DeletePlayersDlgTest : public QObject {
     Q_OBJECT
@@ -49,7 +49,7 @@ class DeletePlayersDlgTest : public QObject {
 private slots:
     void init() {
         m_files = CMemoryFileSystem();
-        for (const std::string name : {"Zoe", "Max", "Bob", "ann"}) {
+        for (const std::string name : {"Zoe", "Max", "J\xF6rg", "ann"}) {
             m_files.m_files["players/" + name + "0.ply"] = name;
             m_files.m_files["players/data"] += name + "\n" + name + "0.ply\n";
         }
@@ -62,12 +62,13 @@ private slots:
 
     void okWaitsForAChoiceAndNoChangesNothing() {
         const auto before = m_files.m_files;
-        QCOMPARE(Run({1, -1}), (QStringList{"ann", "Bob", "Zoe", "0", "0", "open"}));
+        QCOMPARE(Run({1, -1}), (QStringList{"ann", "Jörg", "Zoe", "0", "0", "open"}));
         QCOMPARE(Run({1}, {CModal::IdNo}).mid(4), (QStringList{"1", "open"}));
         QCOMPARE(m_script->Boxes(), QStringList{kAsk});
         QVERIFY(m_files.m_files == before);
     }
 
+    // Jörg's bytes go back into the index as they were read.
     void yesDeletesTheChosenAndNamesThoseThatCouldNotGoInOneBox() {
         m_files.m_undeletable = {"players/Zoe0.ply"};
         QCOMPARE(Run({0, -2}, {CModal::IdYes}).mid(4), (QStringList{"1", "closed"}));
@@ -75,14 +76,14 @@ private slots:
         QCOMPARE(m_script->Boxes(), (QStringList{kAsk, kept}));
         QCOMPARE(m_files.m_files.count("players/ann0.ply"), std::size_t(0));
         QCOMPARE(m_files.m_files["players/data"],
-                 std::string("Max\r\nMax0.ply\r\nBob\r\nBob0.ply\r\nZoe\r\nZoe0.ply\r\n"));
+                 std::string("Max\r\nMax0.ply\r\nJ\xF6rg\r\nJ\xF6rg0.ply\r\nZoe\r\nZoe0.ply\r\n"));
     }
 
     void anIndexThatCannotBeWrittenAsksForAReinstallAndCloses() {
         m_files.m_bRefuseAll = true;
         QCOMPARE(Run({1}, {CModal::IdYes}).last(), QString("closed"));
         QCOMPARE(m_script->Boxes(), (QStringList{kAsk, "File Error|Please re-install Brainwick!"}));
-        QCOMPARE(m_files.m_files.count("players/Bob0.ply"), std::size_t(0));
+        QCOMPARE(m_files.m_files.count("players/J\xF6rg0.ply"), std::size_t(0));
     }
 };
 
