@@ -24,8 +24,11 @@ void CPlayerDeletion::Delete(const std::vector<SListedPlayer>& listed) {
         else
             m_failed.push_back(player.entry.strName);
     }
+    // A seat without a file (its choice was cancelled) is nobody in the index:
+    // its name above a real player's would take that player's place.
     for (const auto& pSeat : m_app.m_pPlayers)
-        if (pSeat) m_remaining.push_back({pSeat->m_strName, pSeat->m_strFile});
+        if (pSeat && !pSeat->m_strFile.empty())
+            m_remaining.push_back({pSeat->m_strName, pSeat->m_strFile});
     for (const SListedPlayer& player : listed) {
         // A removed file takes every entry that names it; a player whose file
         // could not be removed stays.

@@ -25,7 +25,8 @@ public:
     bool IsOffered(const SIndexEntry& entry) const;
 
     // Removes the files of the chosen entries and rewrites the index: the
-    // occupied seats, then every listed entry whose file is still there.
+    // seats that have a player file, then every listed entry whose file is
+    // still there.
     // A file already gone counts as removed; an entry without a plain file
     // name has no file to remove and simply leaves the index.
     void Delete(const std::vector<SListedPlayer>& listed);

@@ -29,18 +29,18 @@ protected:
     CPlayerDeletion m_deletion{m_app};
 };
 
-TEST_F(PlayerDeletion, TheGamesPlayersAreNotOfferedAndHeadTheIndexACancelledSeatWithoutAFile) {
+TEST_F(PlayerDeletion, TheGamesPlayersAreNotOfferedAndHeadTheIndexASeatWithoutAFileIsNone) {
     for (auto [nSeat, name, file] : {std::tuple(0, "Zoe", "Zoe0.ply"), {1, "Player 2", ""}}) {
         m_app.m_pPlayers[nSeat] = std::make_unique<CGamePlayer>(m_clock, Sink(), m_files);
         m_app.m_pPlayers[nSeat]->m_strName = name;
         m_app.m_pPlayers[nSeat]->m_strFile = file;
     }
-    // File names match exactly; the seat without a file owns no entry.
+    // File names match exactly; the seat without a file (cancelled) owns no entry and gets none.
     const Entries offered = {{"Ann", "Ann0.ply"}, {"Guest", ""}, {"zoe", "zoe0.ply"}};
     EXPECT_FALSE(m_deletion.IsOffered({"Zoe", "Zoe0.ply"}));
     for (const SIndexEntry& entry : offered) EXPECT_TRUE(m_deletion.IsOffered(entry));
     EXPECT_EQ(Delete(offered, {0}),
-              (Entries{{"Zoe", "Zoe0.ply"}, {"Player 2", ""}, {"Guest", ""}, {"zoe", "zoe0.ply"}}));
+              (Entries{{"Zoe", "Zoe0.ply"}, {"Guest", ""}, {"zoe", "zoe0.ply"}}));
     EXPECT_TRUE(m_deletion.IndexWritten());
 }
 
