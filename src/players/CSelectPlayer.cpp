@@ -13,6 +13,7 @@
 #include "players/CPlayerApp.h"
 #include "players/CPlayerListBox.h"
 #include "players/CPlayersIndex.h"
+#include "players/CStatisticsDlg.h"
 #include "players/CUserMessage.h"
 
 CSelectPlayer::CSelectPlayer(CPlayerApp& app, IClock& clock, QWidget* parent)
@@ -36,6 +37,11 @@ CSelectPlayer::CSelectPlayer(CPlayerApp& app, IClock& clock, QWidget* parent)
     });
     connect(m_pList, &QListWidget::itemDoubleClicked, this, [this] { OnListDoubleClick(); });
     connect(m_pStatistics, &QPushButton::clicked, this, &CSelectPlayer::OnStatistics);
+    m_fnShowStatistics = [this](CGamePlayer& player) {
+        CStatisticsDlg statistics(m_app, this);
+        statistics.m_pPlayer = &player;
+        CModal::Run(statistics);
+    };
 }
 
 int CSelectPlayer::DoModal(int nPlayer) {

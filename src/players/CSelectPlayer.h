@@ -32,7 +32,8 @@ public:
 
     bool m_bStatsMode = false;
     int m_nPlayer = 0;
-    // Shows a player's statistics; until set, the Statistics button shows nothing.
+    // Shows a player's statistics: the statistics dialog over this one, for a
+    // new game's seat as for the Player Statistics command. A test may hand in its own.
     std::function<void(CGamePlayer&)> m_fnShowStatistics;
 
 public slots:

@@ -209,6 +209,15 @@ private slots:
         }
     }
 
+    // Without a hook of the caller's, as for a new game's seat, the dialog shows them itself.
+    void statisticsAreShownOverTheDialogByDefault() {
+        m_dlg = std::make_unique<CSelectPlayer>(*m_app, m_clock);
+        Run(0, {"row 4", "1030"});
+        QCOMPARE(m_script->Requests().size(), std::size_t(2));
+        QCOMPARE(m_script->Requests()[1].caption, QString("Player Statistics"));
+        QCOMPARE(m_script->Requests()[1].owner, static_cast<QWidget*>(m_dlg.get()));
+    }
+
     void statisticsModeShowsPlayersWithoutChoosingThem() {
         Seat(0, "Joan0.ply").StartStats("a game in memory only");
         Write("bob0.ply", {"Bobby", "bob0.ply", "Start Game Stats"});
