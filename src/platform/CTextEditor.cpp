@@ -1,6 +1,7 @@
 #include "platform/CTextEditor.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QProcess>
 
 CTextEditor::CTextEditor(QProcessEnvironment environment, FnOpenUrl openUrl)
@@ -22,9 +23,11 @@ CTextEditor::SCommand CTextEditor::Command(const QString& path) const {
 }
 
 void CTextEditor::Open(const QString& path) const {
-    const SCommand command = Command(path);
-    if (command.program.isEmpty())
-        m_fnOpenUrl(QUrl::fromLocalFile(path));
-    else
-        QProcess::startDetached(command.program, command.arguments);
+    // Whatever is started does not share the game's working directory.
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    // The desktop's choice first: VISUAL and EDITOR mostly name editors that
+    // run in a terminal, and one started from here has none to show in.
+    if (m_fnOpenUrl(QUrl::fromLocalFile(absolute))) return;
+    const SCommand command = Command(absolute);
+    if (!command.program.isEmpty()) QProcess::startDetached(command.program, command.arguments);
 }

@@ -6,13 +6,14 @@
 #include <QUrl>
 #include <functional>
 
-// Opens a text file in the user's text editor without waiting for it: the
-// command in VISUAL, else the one in EDITOR, else whatever the desktop opens
-// text files with. Whether anything started is not examined; the file is
-// there either way.
+// Opens a text file without waiting for it: with whatever the desktop opens
+// text files with, else (no opener, or it failed) with the command in VISUAL,
+// else the one in EDITOR. Either is handed the file's absolute path. Whether
+// an editor started is not examined; the file is there either way.
 class CTextEditor {
 public:
-    // The desktop's opener; a test hands in one that only records the URL.
+    // The desktop's opener, false when it has none or it failed; a test hands
+    // in one that only records the URL.
     using FnOpenUrl = std::function<bool(const QUrl& url)>;
 
     explicit CTextEditor(QProcessEnvironment environment = QProcessEnvironment::systemEnvironment(),
