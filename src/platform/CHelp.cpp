@@ -12,8 +12,7 @@ void CHelp::Show(QWidget* owner, int nContext) {
         s_pWindow = new CHelpWindow(QLatin1String(kFileName), owner);
         s_pWindow->setAttribute(Qt::WA_DeleteOnClose);
     } else if (owner && s_pWindow->parentWidget() != owner) {
-        // Owned by the window that asks: a window it does not belong to would be
-        // blocked while the game's main window runs modally.
+        // Owned by the window that asks, so that it goes with that window.
         s_pWindow->setParent(owner, s_pWindow->windowFlags());
     }
     s_pWindow->ShowContext(nContext);

@@ -1,6 +1,8 @@
 #include "platform/CHelpWindow.h"
 
+#include <QEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +10,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -72,6 +75,16 @@ void CHelpWindow::BuildControls() {
     new QShortcut(QKeySequence::FindPrevious, this, [this] { Find(true); });
     new QShortcut(QKeySequence::Back, this, this, &CHelpWindow::Back);
     new QShortcut(QKeySequence::Forward, this, this, &CHelpWindow::Forward);
+    new QShortcut(Qt::Key_Escape, this, this, &QWidget::close);
+}
+
+bool CHelpWindow::event(QEvent* event) {
+    // The help is read beside the game's dialogs, F1 in the setup dialog
+    // included: a modal window that would block it becomes the one it belongs
+    // to, and a window is never blocked by one it belongs to.
+    if (event->type() == QEvent::WindowBlocked && windowHandle())
+        windowHandle()->setTransientParent(QGuiApplication::modalWindow());
+    return QWidget::event(event);
 }
 
 void CHelpWindow::ShowContext(int nContext) {

@@ -11,7 +11,8 @@ class QTextBrowser;
 class QToolButton;
 class QUrl;
 
-// The help viewer: a window of its own, not modal, that shows the help file's
+// The help viewer: a window of its own, neither modal nor blocked by the
+// game's modal dialogs and boxes, closed by Escape, that shows the help file's
 // contents page or one topic at a time, follows the links between topics,
 // goes back and forward, and finds text on the page. A help file that cannot
 // be read is reported on the window's own page, so the game never has to ask.
@@ -33,6 +34,9 @@ public:
     // Finds the text of the find field after (or before) the selection,
     // starting again at the other end of the page; false when it is not there.
     bool Find(bool bBackward);
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     void BuildControls();

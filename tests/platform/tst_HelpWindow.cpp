@@ -1,3 +1,4 @@
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -6,10 +7,13 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
+// Clicks reach the windows as the user's do, through the modality checks.
+#define QTEST_QPA_MOUSE_HANDLING
 #include <QtTest>
 
 #include "platform/CHelp.h"
 #include "platform/CHelpWindow.h"
+#include "platform/CModal.h"
 #include "support/CModalScript.h"
 
 namespace {
@@ -131,6 +135,31 @@ private slots:
         find->setText("zebra");
         QVERIFY(!window.Find(false));
         QCOMPARE(window.findChild<QLabel*>()->text(), QString("Not found"));
+        QTest::keyClick(find, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+    }
+
+    // Opened in one dialog over the running main window, the help is used there and in the next.
+    void noModalDialogBlocksTheHelp() {
+        QDialog main;
+        CHelpWindow* help = nullptr;
+        QStringList seen;
+        QTimer::singleShot(0, [&] {
+            for (int n = 0; n < 2; ++n) {
+                QDialog dialog(&main);
+                QTimer::singleShot(0, [&] {
+                    if (!help) (help = new CHelpWindow(kShipped, &main))->show();
+                    help->ShowContext(CHelp::kQuickInstructions);
+                    QTest::mouseClick(help->findChild<QToolButton*>("contents"), Qt::LeftButton);
+                    seen << help->CurrentTitle();
+                    dialog.accept();
+                });
+                CModal::Run(dialog);
+            }
+            main.accept();
+        });
+        CModal::Run(main);
+        QCOMPARE(seen, QStringList(2, "Contents"));
     }
 
     void anUnreadableFileIsReportedOnTheWindowsOwnPage() {
