@@ -14,7 +14,7 @@
 # splash): after SETTLE seconds its resident memory (VmRSS) is read, and its
 # idle load is the CPU time (utime + stime) it used over the next IDLE seconds.
 #
-# Environment: TALLYFOLD_GAME (game binary; default BUILD_DIR/src/shell/tallyfold),
+# Environment: TALLYFOLD_GAME (game binary; default BUILD_DIR/src/app/tallyfold),
 # SETTLE (3), IDLE (20). The game runs in its own folder, where the build put data/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,7 +27,7 @@ build=$1
 runs=${2:-10}
 settle=${SETTLE:-3}
 idle=${IDLE:-20}
-game=${TALLYFOLD_GAME:-$build/src/shell/tallyfold}
+game=${TALLYFOLD_GAME:-$build/src/app/tallyfold}
 minimal=$build/bench/launch/tallyfold-minimal-dialog
 watch=$build/bench/launch/tallyfold-launch-watch
 

@@ -5,5 +5,5 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/release -j"$(nproc)" --target tallyfold
-cd build/release/src/shell
+cd build/release/src/app
 exec ./tallyfold

@@ -8,10 +8,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "game/CGameOptions.h"
-#include "game/GameNames.h"
 #include "platform/CCueTimer.h"
 #include "platform/CModal.h"
+#include "platform/CSoundCues.h"
 #include "play/CHintDlg.h"
 #include "play/CMessageDlg.h"
 #include "play/CScoreCounter.h"
@@ -31,12 +30,15 @@ namespace {
 // the 624 x 271 pixels of its cells whatever the desktop's font.
 constexpr SBaseUnits kDesignUnits{9, 20};
 const QColor kButtonColour(35, 211, 131);
+// Keys of the commands the window itself holds in its queue; the menu's
+// commands use their own ids, which are all far above these.
+enum : int { kNewGameKey = 1, kQuitKey = 2 };
 
-CDialogBuilder MainWindowBuilder(ISound& sound) {
+CDialogBuilder MainWindowBuilder() {
     CDialogBuilder builder(CGameDlg::kTemplate);
     builder.UseBaseUnits(kDesignUnits);
-    builder.Make(CGameDlg::IdBoard, [&sound](QWidget* parent, const SControlTemplate&) {
-        return new CGameBoard(sound, parent);
+    builder.Make(CGameDlg::IdBoard, [](QWidget* parent, const SControlTemplate&) {
+        return new CGameBoard(parent);
     });
     for (int id : {CGameDlg::IdOperator0, CGameDlg::IdOperator1}) {
         builder.Make(id, [](QWidget* parent, const SControlTemplate&) {
@@ -59,7 +61,7 @@ void Describe(QWidget* widget, const QString& name) {
 
 CGameDlg::CGameDlg(CPlayerApp& app, ISound& sound, IRandom& random, IClock& clock,
                    QWidget* parent)
-    : CFixedLayoutDlg(MainWindowBuilder(sound), parent),
+    : CFixedLayoutDlg(MainWindowBuilder(), parent),
       m_app(app),
       m_sound(sound),
       m_random(random),
@@ -67,10 +69,8 @@ CGameDlg::CGameDlg(CPlayerApp& app, ISound& sound, IRandom& random, IClock& cloc
       m_brScores(CAppPalette::Brush(CAppPalette::Green)),
       m_brEquations(CAppPalette::Brush(CAppPalette::LightGreen)),
       m_brButtons(kButtonColour) {
+    m_pGame = std::make_unique<CGameState>(static_cast<IGameView&>(*this), random, sound, app);
     BindControls();
-    m_pBoard->SetOwner(this);
-    m_pGame = std::make_unique<CGameState>(m_pBoard->Model(), static_cast<IGameView&>(*this),
-                                           random, sound, app);
     m_pScoreCounter = std::make_unique<CScoreCounter>(sound);
     m_pTimer = std::make_unique<CCueTimer>(kTimerMs, [this] { OnTimer(); });
     ApplyColours();
@@ -78,29 +78,35 @@ CGameDlg::CGameDlg(CPlayerApp& app, ISound& sound, IRandom& random, IClock& cloc
 }
 
 CGameDlg::~CGameDlg() {
-    m_pBoard->SetOwner(nullptr);
+    m_pBoard->m_fnClicked = nullptr;
 }
 
 void CGameDlg::BindControls() {
     m_pBoard = CDialogBuilder::ControlAs<CGameBoard>(*this, IdBoard);
     m_pBoard->resize(m_pBoard->sizeHint());
+    m_pBoard->SetModel(&m_pGame->Board());
+    m_pBoard->m_fnClicked = [this](int nIndex) {
+        Operation([this, nIndex] { m_pGame->OnPieceClicked(nIndex); });
+    };
     for (int row = 0; row < 2; ++row) {
         m_pOperator[row] = CDialogBuilder::ControlAs<COperatorButton>(*this, IdOperator0 + row);
         connect(m_pOperator[row], &QPushButton::clicked, this, [this, row] {
-            m_pGame->OnOperatorClicked(row);
+            Operation([this, row] { m_pGame->OnOperatorClicked(row); });
         });
     }
     for (int k = 0; k < 4; ++k) {
         m_pNumber[k] = CDialogBuilder::ControlAs<QPushButton>(*this, k < 3 ? IdNumber0 + k
                                                                           : IdFirstResult);
-        connect(m_pNumber[k], &QPushButton::clicked, this, [this, k] { m_pGame->OnNumberClicked(k); });
+        connect(m_pNumber[k], &QPushButton::clicked, this,
+                [this, k] { Operation([this, k] { m_pGame->OnNumberClicked(k); }); });
         m_pSlot[k] = CDialogBuilder::ControlAs<QPushButton>(*this, IdSlot0 + k);
-        connect(m_pSlot[k], &QPushButton::clicked, this, [this, k] { m_pGame->OnSlotClicked(k); });
+        connect(m_pSlot[k], &QPushButton::clicked, this,
+                [this, k] { Operation([this, k] { m_pGame->OnSlotClicked(k); }); });
     }
     connect(CDialogBuilder::ControlAs<QPushButton>(*this, IdPass), &QPushButton::clicked, this,
-            [this] { m_pGame->OnPass(); });
+            [this] { Operation([this] { m_pGame->OnPass(); }); });
     connect(CDialogBuilder::ControlAs<QPushButton>(*this, IdHint), &QPushButton::clicked, this,
-            [this] { m_pGame->OnHint(); });
+            [this] { Operation([this] { m_pGame->OnHint(); }); });
     // The hidden default button takes Enter and does nothing with it.
 }
 
@@ -118,10 +124,10 @@ void CGameDlg::ApplyColours() {
             control->setPalette(palette);
         }
     };
-    for (int id : {int(IdResult1), int(IdResult2), int(IdTurn), 23876, 42355}) colourText(id, Qt::black);
-    for (int id : {int(IdName0), int(IdName1), int(IdScore0), int(IdScore1), 23453, 23534}) {
+    for (int id : {IdResult1, IdResult2, IdTurn, IdFirstEquals, IdSecondEquals})
+        colourText(id, Qt::black);
+    for (int id : {IdName0, IdName1, IdScore0, IdScore1, IdColon0, IdColon1})
         colourText(id, Qt::white);
-    }
 }
 
 QLabel* CGameDlg::Label(int nId) const {
@@ -136,16 +142,18 @@ bool CGameDlg::OnInitDialog() {
     CFixedLayoutDlg::OnInitDialog();
     // The cells keep their size whatever the rescaling did to the frame.
     m_pBoard->resize(m_pBoard->sizeHint());
-    m_pGame->SetSound(m_app.m_bSound);
     m_pTimer->Start();
+    // Commands typed from now until the first game is asked for (the splash is
+    // up meanwhile) wait for the first paint.
+    m_commands.Enter();
+    // The board of the start-up screen, read before the splash as the game
+    // always did, so nothing started meanwhile is replaced by it.
+    m_pGame->LoadStartupBoard();
     // The window appears only once the splash has gone, so what only the
     // window shows is made after it: the splash comes up that much sooner.
     if (m_fnSplash) m_fnSplash();
     AttachMenu();
-    // Board of the start-up screen, until the first game loads its own.
-    LoadBoard("ASMD.A");
-    m_pBoard->RefreshCounts();
-    DescribePieces();
+    BoardLoaded();
     Refresh();
     m_pBoard->StartBlinking();
     UpdateAnchor();
@@ -187,12 +195,11 @@ void CGameDlg::paintEvent(QPaintEvent* event) {
     }
     if (m_bFirstPaint) {
         m_bFirstPaint = false;
-        // Not from inside the paint: the first game opens dialogs.
+        // Not from inside the paint: the first game opens dialogs. It comes
+        // after whatever was typed during the splash (a New Game merges with it).
         QTimer::singleShot(0, this, [this] {
-            if (m_pGame->State().m_bGameStarted) return;
-            m_pGame->SetGameInProgress(false);
-            NewGame(true);
-            m_pGame->SetGameInProgress(true);
+            if (!m_pGame->State().m_bGameStarted) RequestNewGame(true, true);
+            m_commands.Leave();
         });
     }
     CFixedLayoutDlg::paintEvent(event);
@@ -201,63 +208,110 @@ void CGameDlg::paintEvent(QPaintEvent* event) {
 void CGameDlg::closeEvent(QCloseEvent* event) {
     if (m_pGame->State().m_bCanClose) return CFixedLayoutDlg::closeEvent(event);
     event->ignore();
-    QuitGame(2);
+    RequestQuit();
 }
 
 void CGameDlg::reject() {
     if (m_pGame->State().m_bCanClose) return CFixedLayoutDlg::reject();
-    QuitGame(2);
+    RequestQuit();
 }
 
 void CGameDlg::OnTimer() {
-    m_pGame->OnTimer();
+    Operation([this] { m_pGame->OnTimer(); });
 }
 
-void CGameDlg::StartGame(char chSign, int nPieces, const COperatorSet& operators,
-                         const std::string& strName1, const std::string& strName2,
-                         bool bOnePlayer, bool bSound) {
-    m_pGame->StartGame(chSign, nPieces, operators, strName1, strName2, bOnePlayer, bSound);
+void CGameDlg::RequestQuit() {
+    m_commands.Submit(kQuitKey, [this] { QuitGame(2); });
 }
 
 void CGameDlg::QuitGame(int nMode) {
-    m_pGame->QuitGame(nMode);
+    if (m_pGame->QuitGame(nMode)) m_commands.Close();
+}
+
+void CGameDlg::RequestNewGame(bool bNewPlayers, bool bNoGame) {
+    // A request already held takes this one's wishes with it.
+    m_bNewPlayersAsked = m_bNewPlayersAsked || bNewPlayers;
+    m_bNoGameAsked = m_bNoGameAsked || bNoGame;
+    m_commands.Submit(kNewGameKey, [this] {
+        const bool newPlayers = std::exchange(m_bNewPlayersAsked, false);
+        if (!std::exchange(m_bNoGameAsked, false)) return NewGame(newPlayers);
+        m_pGame->SetGameInProgress(false);
+        NewGame(newPlayers);
+        m_pGame->SetGameInProgress(true);
+    });
+}
+
+void CGameDlg::NewGame(bool bNewPlayers) {
+    CGameSetupDlg setup(this);
+    setup.SetOptions(m_pGame->Options(), m_pGame->State().m_bGameInProgress, bNewPlayers);
+    const int result = CModal::Run(setup);
+    if (result == CGameSetupDlg::kQuitGame) {
+        m_pGame->AbandonRecords();
+        QuitGame(1);
+        return;
+    }
+    if (result != CModal::IdOk) return;
+    CGameOptions options = setup.Options();
+    if (bNewPlayers) {
+        m_pGame->AbandonRecords();
+        CSelectPlayer select(m_app, m_clock, this);
+        std::string* names[2] = {&options.m_strName1, &options.m_strName2};
+        for (int seat = 0; seat < (options.m_bOnePlayer ? 1 : 2); ++seat) {
+            auto& record = m_app.m_pPlayers[seat];
+            record = std::make_unique<CGamePlayer>(m_clock, [](const std::string& text, const std::string&) {
+                CModal::AppMessage(QString::fromStdString(text));
+            });
+            record->m_strName = *names[seat];
+            if (select.DoModal(seat) == CModal::IdOk) *names[seat] = record->m_strName;
+        }
+    }
+    m_pGame->StartGame(options);
 }
 
 // ---- drawing the rules' state -------------------------------------------------------
+
+void CGameDlg::Show(QWidget* control, const std::string& text, const QString& description) {
+    std::string& drawn = m_drawn[control];
+    if (drawn == text && (description.isEmpty() || control->accessibleName() == description)) return;
+    drawn = text;
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText(Text(text));
+    if (auto* label = qobject_cast<QLabel*>(control)) label->setText(Text(text));
+    if (!description.isEmpty()) Describe(control, description);
+}
 
 void CGameDlg::Refresh() {
     const CGameState::SState& state = m_pGame->State();
     const CEquations& eq = m_pGame->Equations();
     for (int k = 0; k < 4; ++k) {
-        m_pNumber[k]->setText(Text(eq.m_strNumber[k]));
+        const std::string& number = eq.m_strNumber[k];
+        Show(m_pNumber[k], number, QStringLiteral("Number %1").arg(Text(number)));
         m_pNumber[k]->setEnabled(eq.m_bNumberEnabled[k]);
-        Describe(m_pNumber[k], QStringLiteral("Number %1").arg(Text(eq.m_strNumber[k])));
-        m_pSlot[k]->setText(Text(eq.m_strSlot[k]));
+        const QString slot = eq.m_nSlot[k] < 0 ? QStringLiteral("empty") : Text(eq.m_strSlot[k]);
+        Show(m_pSlot[k], eq.m_strSlot[k], QStringLiteral("Slot %1: %2").arg(k + 1).arg(slot));
         m_pSlot[k]->setEnabled(eq.m_bSlotEnabled[k]);
-        Describe(m_pSlot[k],
-            QStringLiteral("Slot %1: %2")
-                .arg(k + 1)
-                .arg(eq.m_nSlot[k] < 0 ? QStringLiteral("empty") : Text(eq.m_strSlot[k])));
     }
     for (int row = 0; row < 2; ++row) {
-        m_pOperator[row]->SetOperator(eq.Operator(row).GetOperator());
-        Describe(m_pOperator[row],
-            QStringLiteral("Operator %1").arg(QChar::fromLatin1(eq.Operator(row).GetOperator())));
+        const char op = eq.Operator(row).GetOperator();
+        if (m_pOperator[row]->GetOperator() == op) continue;
+        m_pOperator[row]->SetOperator(op);
+        Describe(m_pOperator[row], QStringLiteral("Operator %1").arg(QChar::fromLatin1(op)));
     }
-    Label(IdResult1)->setText(Text(eq.m_strFirstResult));
-    Label(IdResult2)->setText(Text(eq.m_strSecondResult));
-    Label(IdTurn)->setText(Text(state.m_strTurn));
-    Label(IdBestValue)->setText(Text(state.m_strBestValue));
-    Label(IdBestCase)->setText(Text(state.m_strBestCase));
+    Show(Label(IdResult1), eq.m_strFirstResult);
+    Show(Label(IdResult2), eq.m_strSecondResult);
+    Show(Label(IdTurn), state.m_strTurn);
+    Show(Label(IdBestValue), state.m_strBestValue);
+    Show(Label(IdBestCase), state.m_strBestCase);
+    // Until the first game the band keeps the template's "Player One" and "Player Two".
+    if (state.m_bFirstGame) return;
     for (int player = 0; player < 2; ++player) {
-        Label(IdName0 + player)->setText(Text(state.m_strName[player]));
-        Describe(Label(IdScore0 + player),
-            QStringLiteral("Score of %1").arg(Text(state.m_strName[player])));
+        const QString name = Text(state.m_strName[player]);
+        Show(Label(IdName0 + player), state.m_strName[player]);
+        Describe(Label(IdScore0 + player), QStringLiteral("Score of %1").arg(name));
     }
 }
 
 void CGameDlg::DescribePieces() {
-    const CBoard& board = m_pBoard->Model();
+    const CBoard& board = m_pGame->Board();
     for (int index = 0; index < kCells; ++index) {
         const CPiece& piece = board.Piece(index);
         const QString value = Text(piece.m_strCaption);
@@ -293,7 +347,7 @@ int CGameDlg::RunHintDialog() {
 
 void CGameDlg::CountScore(int nPlayer, int nScore) {
     if (QLabel* label = Label(IdScore0 + nPlayer)) {
-        m_pScoreCounter->CountTo(nPlayer, nScore, m_pGame->State().m_bSound, *label);
+        m_pScoreCounter->CountTo(nPlayer, nScore, m_pGame->SoundOn(), *label);
     }
 }
 
@@ -303,80 +357,40 @@ void CGameDlg::ResetScores() {
     m_pScoreCounter->ResetCounts();
 }
 
-bool CGameDlg::LoadBoard(const std::string& key) {
-    const bool loaded = m_pBoard->LoadBoard(Text(key));
-    DescribePieces();
-    return loaded;
-}
-
-void CGameDlg::BlockRandomCells(int nCount) {
-    m_pBoard->BlockRandomCells(nCount, m_random);
+void CGameDlg::BoardLoaded() {
+    m_pBoard->Rebuild();
     DescribePieces();
 }
 
-void CGameDlg::HighlightValue(int nValue) {
-    m_pBoard->HighlightValue(nValue);
-}
-
-void CGameDlg::HighlightPiece(int nIndex, bool bGrey) {
-    m_pBoard->HighlightPiece(nIndex, bGrey);
-}
-
-void CGameDlg::ClearHighlights() {
-    m_pBoard->ClearHighlights();
+void CGameDlg::CellsBlocked() {
+    m_pBoard->ShowTakenTiles(CBitmaps::TileBlocked);
+    DescribePieces();
 }
 
 void CGameDlg::RedrawTakenMarkers() {
-    const CBoard& board = m_pBoard->Model();
-    for (int index = 0; index < kCells; ++index) {
-        CTile* tile = m_pBoard->Tile(index);
-        if (tile && board.Piece(index).IsTaken()) tile->SetBitmap(CBitmaps::TileBlocked);
-    }
+    m_pBoard->ShowTakenTiles(CBitmaps::TileBlocked);
 }
 
-void CGameDlg::NewGame(bool bNewPlayers) {
-    if (m_fnNewGame) return m_fnNewGame(bNewPlayers);
-    const CGameState::SState& state = m_pGame->State();
-    const COperatorSet ops = m_pBoard->Model().Operators();
-    CGameSetupDlg setup(this);
-    setup.SetOptions(state.m_bGameInProgress, state.m_bSound, ops.m_bSubtract, ops.m_bDivide,
-                     ops.m_bMultiply, ops.m_bAdd, Text(state.m_strName[0]), Text(state.m_strName[1]),
-                     state.m_bOnePlayer ? 0 : 1, state.m_nSignMode,
-                     CGameOptions::SizeForPieces(state.m_nPieces), bNewPlayers);
-    setup.m_bQuickInstructions = state.m_bShowQuickInstructions;
-    const int result = CModal::Run(setup);
-    if (result == CGameSetupDlg::kQuitGame) {
-        m_pGame->AbandonRecords();
-        QuitGame(1);
-        return;
+void CGameDlg::HighlightsChanged() {
+    m_pBoard->SetHighlights(m_pGame->State().m_selectable, m_pGame->State().m_warning);
+}
+
+void CGameDlg::ShowTake(const CTakeOutcome& take) {
+    const bool sound = m_pGame->SoundOn();
+    if (take.m_eKind == CTakeOutcome::Refused) return CSoundCues::Play(m_sound, sound, ECue::No);
+    if (take.m_eKind != CTakeOutcome::Taken) return;
+    m_pBoard->ShowTile(take.m_nIndex, CBitmaps::TileTaken, true);
+    CSoundCues::Play(m_sound, sound, ECue::Shoop);
+    // Each taken neighbour turns green in turn, with its warble.
+    for (int index : take.m_neighbours) {
+        m_pBoard->ShowTile(index, CBitmaps::TileCounted, true);
+        CSoundCues::Play(m_sound, sound, ECue::Warble);
     }
-    if (result != CModal::IdOk) return;
-    m_pGame->SetShowQuickInstructions(setup.m_bQuickInstructions);
-    std::array<std::string, 2> names{setup.m_strPlayer1.toStdString(), setup.m_strPlayer2.toStdString()};
-    if (bNewPlayers) {
-        m_pGame->AbandonRecords();
-        CSelectPlayer select(m_app, m_clock, this);
-        for (int seat = 0; seat < (setup.m_nPlayers == 1 ? 2 : 1); ++seat) {
-            auto& record = m_app.m_pPlayers[seat];
-            record = std::make_unique<CGamePlayer>(m_clock, [](const std::string& text, const std::string&) {
-                CModal::AppMessage(QString::fromStdString(text));
-            });
-            record->m_strName = names[std::size_t(seat)];
-            if (select.DoModal(seat) == CModal::IdOk) names[std::size_t(seat)] = record->m_strName;
-        }
-    }
-    const COperatorSet chosen{setup.m_bAddition, setup.m_bSubtraction, setup.m_bMultiplication,
-                              setup.m_bDivision};
-    const int pieces = CGameOptions::PiecesForSize(setup.m_nSize);
-    const std::string title = GameTitle(pieces, chosen, setup.m_nSigns);
-    for (auto& record : m_app.m_pPlayers) {
-        if (record) record->StartStats(title);
-    }
-    StartGame(SignLetter(setup.m_nSigns), pieces, chosen, names[0], names[1], setup.m_nPlayers == 0,
-              setup.m_bPlaySounds);
-    for (auto& record : m_app.m_pPlayers) {
-        if (record) record->Save(m_app.PlayersDir());
-    }
+    DescribePieces();
+}
+
+void CGameDlg::NextGame() {
+    RequestNewGame(false, true);
 }
 
 void CGameDlg::ShowQuickInstructions() {
@@ -385,27 +399,4 @@ void CGameDlg::ShowQuickInstructions() {
 
 void CGameDlg::CloseWindow() {
     done(CModal::IdOk);
-}
-
-// ---- the board's owner ---------------------------------------------------------------
-
-bool CGameDlg::IsSoundOn() const {
-    return m_pGame->State().m_bSound;
-}
-
-int CGameDlg::Result() const {
-    return m_pGame->Equations().m_nResult;
-}
-
-bool CGameDlg::IsOnePlayer() const {
-    return m_pGame->State().m_bOnePlayer;
-}
-
-int CGameDlg::BestPiece() const {
-    return m_pGame->State().m_nBestPiece;
-}
-
-void CGameDlg::OnPieceTaken(int nPlayer, int nPoints) {
-    m_pGame->OnPieceTaken(nPlayer, nPoints);
-    DescribePieces();
 }

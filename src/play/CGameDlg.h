@@ -4,13 +4,14 @@
 #include <QPoint>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 
-#include "game/COperatorSet.h"
+#include "play/CCommandQueue.h"
 #include "play/CGameState.h"
 #include "play/IGameView.h"
 #include "shell/CFixedLayoutDlg.h"
-#include "shell/IGameBoardOwner.h"
 
 class CCueTimer;
 class IClock;
@@ -26,8 +27,9 @@ class QPushButton;
 
 // The main window: the board, the dealt numbers, the two equations, names,
 // scores, the turn line, Hint and Pass. It forwards every click and tick to
-// the rules of the turn (CGameState) and draws what they hold.
-class CGameDlg : public CFixedLayoutDlg, private IGameView, private IGameBoardOwner {
+// the rules of the turn (CGameState), each as an operation of its command
+// queue, and draws what they hold.
+class CGameDlg : public CFixedLayoutDlg, private IGameView {
     Q_OBJECT
 public:
     static constexpr int kTemplate = 102;
@@ -49,37 +51,37 @@ public:
         IdName1 = 1033,
         IdScore0 = 1034,
         IdScore1 = 1035,
-        IdBestValue = 1036,
-        IdBestCase = 1037,
+        IdBestValue = 1036,  // hidden diagnostic: the kept best value
+        IdBestCase = 1037,   // hidden diagnostic: its case number
         IdAnchor = 1043,
         IdScoresBox = 1044,
         IdEquationsBox = 1045,
+        IdFirstEquals = 23876,  // the "=" of each row and the ":" after each score
+        IdSecondEquals = 42355,
+        IdColon0 = 23453,
+        IdColon1 = 23534,
     };
 
     CGameDlg(CPlayerApp& app, ISound& sound, IRandom& random, IClock& clock,
              QWidget* parent = nullptr);
     ~CGameDlg() override;
 
-    // A fresh game: sign letter 'P', 'N' or 'A', 10/16/26/32 pieces, the
-    // allowed operators, both names, one player or two, sounds.
-    void StartGame(char chSign, int nPieces, const COperatorSet& operators,
-                   const std::string& strName1, const std::string& strName2, bool bOnePlayer,
-                   bool bSound);
-    // Asks (mode 2) or not (mode 1), then closes the records and the window.
-    void QuitGame(int nMode);
-
     // The menu bar above the window's own controls, made by make when the
     // window opens; its items' commands go to m_fnCommand.
     void SetMenu(std::function<QMenuBar*()> make);
     std::function<void(int nCommand)> m_fnCommand;
-    // A new game: the setup dialog, players chosen when asked for, records
-    // opened, StartGame. At the end of a game with the same players.
-    void NewGame(bool bNewPlayers) override;
-    // Replaces the setup sequence of NewGame (the soak chooses options itself).
-    std::function<void(bool bNewPlayers)> m_fnNewGame;
     std::function<void()> m_fnQuickInstructions;
     // The splash about box, shown when the window opens, before it appears.
     std::function<void()> m_fnSplash;
+
+    // Game commands wait here while an operation runs (see CCommandQueue).
+    CCommandQueue& Commands() { return m_commands; }
+    // A new game as a command: the setup dialog, players chosen when asked
+    // for, records opened, the game started. bNoGame: there is no game to go
+    // back to, so the setup offers Quit Game instead of Cancel.
+    void RequestNewGame(bool bNewPlayers, bool bNoGame = false);
+    // Exit and the close box as a command: asks, then closes the records and the window.
+    void RequestQuit();
 
     const CGameState& Game() const { return *m_pGame; }
     CGameState& Game() { return *m_pGame; }
@@ -97,6 +99,14 @@ protected:
     void reject() override;
 
 private:
+    void NewGame(bool bNewPlayers);
+    void QuitGame(int nMode);
+    // Runs a click or tick of the window as one operation of the queue.
+    template <typename F>
+    void Operation(F&& f) {
+        CCommandQueue::CScope busy(m_commands);
+        f();
+    }
     // Makes the menu bar and moves the controls below it.
     void AttachMenu();
     // IGameView
@@ -107,25 +117,22 @@ private:
     int RunHintDialog() override;
     void CountScore(int nPlayer, int nScore) override;
     void ResetScores() override;
-    bool LoadBoard(const std::string& key) override;
-    void BlockRandomCells(int nCount) override;
-    void HighlightValue(int nValue) override;
-    void HighlightPiece(int nIndex, bool bGrey) override;
-    void ClearHighlights() override;
+    void BoardLoaded() override;
+    void CellsBlocked() override;
+    void HighlightsChanged() override;
+    void ShowTake(const CTakeOutcome& take) override;
     void RedrawTakenMarkers() override;
+    void NextGame() override;
     void ShowQuickInstructions() override;
     void CloseWindow() override;
-    // IGameBoardOwner
-    bool IsSoundOn() const override;
-    int Result() const override;
-    bool IsOnePlayer() const override;
-    int BestPiece() const override;
-    void OnPieceTaken(int nPlayer, int nPoints) override;
 
     void BindControls();
     void ApplyColours();
     void UpdateAnchor();
     void DescribePieces();
+    // Writes what a control shows only when it changed since the last time,
+    // so an idle tick repaints and re-describes nothing.
+    void Show(QWidget* control, const std::string& text, const QString& description = {});
     QLabel* Label(int nId) const;
 
     CPlayerApp& m_app;
@@ -138,11 +145,15 @@ private:
     std::array<COperatorButton*, 2> m_pOperator{};
     std::array<QPushButton*, 4> m_pNumber{};
     std::array<QPushButton*, 4> m_pSlot{};
+    std::map<const QWidget*, std::string> m_drawn;
+    CCommandQueue m_commands;
     std::unique_ptr<CGameState> m_pGame;
     std::unique_ptr<CScoreCounter> m_pScoreCounter;
     std::unique_ptr<CCueTimer> m_pTimer;
     QPoint m_ptMessage;
     bool m_bFirstPaint = true;
+    bool m_bNewPlayersAsked = false;  // the held new game chooses players
+    bool m_bNoGameAsked = false;      // the held new game has no game to return to
     QBrush m_brScores;
     QBrush m_brEquations;
     QBrush m_brButtons;

@@ -1,11 +1,14 @@
 #include "play/CGameState.h"
 
+#include <algorithm>
+
 #include "game/CCaseTable.h"
 #include "game/Deal.h"
 #include "game/GameNames.h"
+#include "platform/CSoundCues.h"
+#include "platform/WinPath.h"
 #include "play/IGameView.h"
 #include "players/CPlayerApp.h"
-#include "shell/CSoundCues.h"
 
 namespace {
 
@@ -13,16 +16,18 @@ std::string DisplayName(const std::string& name, const char* fallback) {
     return name.empty() || name == "Name" ? fallback : name;
 }
 
+bool Contains(const std::vector<int>& list, int nIndex) {
+    return std::find(list.begin(), list.end(), nIndex) != list.end();
+}
+
 }  // namespace
 
-CGameState::CGameState(CBoard& board, IGameView& view, IRandom& random, ISound& sound,
-                       CPlayerApp& app)
-    : m_board(board),
-      m_view(view),
+CGameState::CGameState(IGameView& view, IRandom& random, ISound& sound, CPlayerApp& app)
+    : m_view(view),
       m_random(random),
       m_sound(sound),
       m_app(app),
-      m_eq(view, [this](bool bHasResult, int nResult) { Highlight(bHasResult, nResult); }) {
+      m_eq(view, [this](bool bHasResult, int nResult) { OnResult(bHasResult, nResult); }) {
     // Until a game starts the buttons offer every operator.
     for (int row = 0; row < 2; ++row) {
         for (char op : std::string("+-*/")) m_eq.Operator(row).AddOperator(op);
@@ -30,12 +35,21 @@ CGameState::CGameState(CBoard& board, IGameView& view, IRandom& random, ISound& 
     }
 }
 
-int CGameState::CurrentPlayer() const {
-    return m_board.CurrentPlayer();
+bool CGameState::SoundOn() const {
+    return m_app.m_bSound;
 }
 
-bool CGameState::IsComputersTurn() const {
-    return m_s.m_bOnePlayer && CurrentPlayer() == 1;
+CGameOptions CGameState::Options() const {
+    CGameOptions options;
+    options.m_strName1 = m_s.m_strName[0];
+    options.m_strName2 = m_s.m_strName[1];
+    options.m_bOnePlayer = m_s.m_bOnePlayer;
+    options.m_nPieces = m_s.m_nPieces;
+    options.m_operators = m_board.Operators();
+    options.m_nSignMode = m_s.m_nSignMode;
+    options.m_bSound = SoundOn();
+    options.m_bShowQuickInstructions = m_s.m_bShowQuickInstructions;
+    return options;
 }
 
 bool CGameState::IsLocked() const {
@@ -46,34 +60,51 @@ CGamePlayer* CGameState::Record(int nSeat) const {
     return nSeat == 0 || nSeat == 1 ? m_app.m_pPlayers[nSeat].get() : nullptr;
 }
 
+void CGameState::SaveRecords() const {
+    for (const auto& record : m_app.m_pPlayers) {
+        if (record) record->Save(m_app.PlayersDir());
+    }
+}
+
 // ---- start -------------------------------------------------------------------
 
-void CGameState::StartGame(char chSign, int nPieces, const COperatorSet& operators,
-                           const std::string& strName1, const std::string& strName2,
-                           bool bOnePlayer, bool bSound) {
+void CGameState::LoadStartupBoard() {
+    ReadBoard(BoardKey(COperatorSet{}, kSignBoth));
+    m_board.RefreshCounts();
+}
+
+bool CGameState::ReadBoard(const std::string& key) {
+    if (m_board.LoadFile(ToLocalPath("data\\" + key))) return true;
+    m_view.Notify("Unable to load board" + key, "File Error");
+    return false;
+}
+
+void CGameState::StartGame(const CGameOptions& options) {
+    for (const auto& record : m_app.m_pPlayers) {
+        if (record) record->StartStats(options.GameTitle());
+    }
+    m_s.m_bShowQuickInstructions = options.m_bShowQuickInstructions;
     m_s.m_nShake = 0;
     for (int row = 0; row < 2; ++row) m_eq.Operator(row).RemoveOperators();
-    m_s.m_bSound = bSound;
-    m_app.m_bSound = bSound;
-    m_board.SetOperators(operators);
-    for (char op : operators.Text()) {
+    m_app.m_bSound = options.m_bSound;
+    m_board.SetOperators(options.m_operators);
+    for (char op : options.m_operators.Text()) {
         for (int row = 0; row < 2; ++row) m_eq.Operator(row).AddOperator(op);
     }
     m_eq.Clear();
     m_s.m_bBestKept = false;
-    const int signMode = SignModeForLetter(chSign);
-    m_s.m_nSignMode = signMode < 0 ? kSignBoth : signMode;
-    const std::string key = operators.Letters() + "." + chSign;
-    m_board.SetPositiveOnly(chSign == 'P');
-    m_view.ClearHighlights();
-    if (!m_view.LoadBoard(key)) m_view.Notify("Unable to load board" + key, "File Error");
+    m_s.m_nSignMode = options.m_nSignMode;
+    m_board.SetPositiveOnly(options.m_nSignMode == kSignPositive);
+    ClearHighlights();
+    if (ReadBoard(options.BoardKey())) m_view.BoardLoaded();
     m_board.RefreshCounts();
-    m_s.m_nPieces = nPieces;
-    m_view.BlockRandomCells(kCells - nPieces);
+    m_s.m_nPieces = options.m_nPieces;
+    if (!m_board.BlockRandomCells(kCells - options.m_nPieces, m_random).empty()) m_view.CellsBlocked();
     m_board.SetCurrentPlayer(0);
-    m_s.m_strName[0] = DisplayName(strName1, "Player One");
-    m_s.m_bOnePlayer = bOnePlayer;
-    m_s.m_strName[1] = bOnePlayer ? "Computer" : DisplayName(strName2, "Player Two");
+    m_s.m_strName[0] = DisplayName(options.m_strName1, "Player One");
+    m_s.m_bOnePlayer = options.m_bOnePlayer;
+    m_s.m_strName[1] =
+        options.m_bOnePlayer ? "Computer" : DisplayName(options.m_strName2, "Player Two");
     m_s.m_nScore = {0, 0};
     m_view.ResetScores();
     m_s.m_nBestValue = kNoResult;
@@ -92,6 +123,7 @@ void CGameState::StartGame(char chSign, int nPieces, const COperatorSet& operato
     m_s.m_nShake = 1;
     m_s.m_bBestKept = false;
     m_view.Refresh();
+    SaveRecords();
 }
 
 // ---- controls ----------------------------------------------------------------
@@ -121,14 +153,26 @@ void CGameState::OnPass() {
     EndMove(true);
 }
 
-void CGameState::Highlight(bool bHasResult, int nResult) {
-    if (!bHasResult) {
-        m_view.ClearHighlights();
-    } else if (IsComputersTurn()) {
-        m_view.HighlightPiece(m_s.m_nBestPiece, true);
-    } else {
-        m_view.HighlightValue(nResult);
+void CGameState::OnResult(bool bHasResult, int nResult) {
+    if (!bHasResult) return ClearHighlights();
+    if (IsComputersTurn()) return SetHighlights({m_s.m_nBestPiece}, {});
+    std::vector<int> pieces;
+    for (int index = 0; index < kCells; ++index) {
+        const CPiece& piece = m_board.Piece(index);
+        if (piece.m_bExists && piece.IsUntaken() && piece.m_nValue == nResult) pieces.push_back(index);
     }
+    SetHighlights(std::move(pieces), {});
+}
+
+void CGameState::SetHighlights(std::vector<int> selectable, std::vector<int> warning) {
+    // Only pieces blink; a cell without one shows nothing.
+    const auto noPiece = [this](int nIndex) { return !m_board.HasPiece(nIndex); };
+    selectable.erase(std::remove_if(selectable.begin(), selectable.end(), noPiece), selectable.end());
+    warning.erase(std::remove_if(warning.begin(), warning.end(), noPiece), warning.end());
+    if (selectable == m_s.m_selectable && warning == m_s.m_warning) return;
+    m_s.m_selectable = std::move(selectable);
+    m_s.m_warning = std::move(warning);
+    m_view.HighlightsChanged();
 }
 
 // ---- deal ----------------------------------------------------------------------
@@ -147,7 +191,7 @@ void CGameState::OnTimer() {
 }
 
 void CGameState::DealTick() {
-    CSoundCues::Play(m_sound, m_s.m_bSound, ECue::Shake);
+    CSoundCues::Play(m_sound, SoundOn(), ECue::Shake);
     if (m_s.m_nShake == 1) {
         m_eq.EnableDealtNumbers();
         m_s.m_bBestKept = false;
@@ -195,7 +239,7 @@ void CGameState::EndDeal() {
         m_view.RedrawTakenMarkers();
         if (m_s.m_nBestCase >= 0) {
             m_eq.m_nResult = m_s.m_nBestValue;
-            m_view.HighlightPiece(m_s.m_nBestPiece, true);
+            SetHighlights({m_s.m_nBestPiece}, {});
             PlayCase(m_s.m_nBestCase, true);
             m_view.Refresh();
         } else {
@@ -220,14 +264,41 @@ void CGameState::PlayCase(int nCase, bool bPlace) {
     }
 }
 
-// ---- end of a move ---------------------------------------------------------------
+// ---- the take ---------------------------------------------------------------------
 
-void CGameState::OnPieceTaken(int nPlayer, int nPoints) {
-    if (nPlayer != 0 && nPlayer != 1) return;
-    m_s.m_nScore[nPlayer] += nPoints;
-    m_s.m_nMovePoints = nPoints;
-    EndMove(false);
+bool CGameState::MayTake(int nIndex) const {
+    // A better move pointed out in red is only shown: the move is over.
+    if (IsLocked() || !m_s.m_warning.empty() || !Contains(m_s.m_selectable, nIndex)) return false;
+    const CPiece& piece = m_board.Piece(nIndex);
+    if (piece.m_nValue != m_eq.m_nResult) return false;
+    return !IsComputersTurn() || nIndex == m_s.m_nBestPiece;
 }
+
+CTakeOutcome CGameState::OnPieceClicked(int nIndex) {
+    CTakeOutcome take;
+    take.m_nIndex = nIndex;
+    if (m_s.m_bTaking) return take;
+    take.m_nPlayer = CurrentPlayer();
+    // Points as counted by the last refresh, before this take changes anything.
+    take.m_nPoints = MayTake(nIndex) ? m_board.TakePiece(nIndex, take.m_nPlayer + 1) : 0;
+    if (take.m_nPoints == 0) {
+        take.m_eKind = CTakeOutcome::Refused;
+        m_view.ShowTake(take);
+        return take;
+    }
+    take.m_eKind = CTakeOutcome::Taken;
+    m_board.CountTakenNeighbours(nIndex / kColumns, nIndex % kColumns,
+                                 [&take](int nNeighbour) { take.m_neighbours.push_back(nNeighbour); });
+    m_s.m_bTaking = true;
+    m_view.ShowTake(take);
+    m_s.m_bTaking = false;
+    m_s.m_nScore[take.m_nPlayer] += take.m_nPoints;
+    m_s.m_nMovePoints = take.m_nPoints;
+    EndMove(false);
+    return take;
+}
+
+// ---- end of a move ---------------------------------------------------------------
 
 void CGameState::EndMove(bool bPass) {
     const int player = CurrentPlayer();
@@ -236,14 +307,15 @@ void CGameState::EndMove(bool bPass) {
         m_view.Refresh();
         if (!m_view.Ask("Are you sure you want to pass?", "Confirm Pass")) return;
     }
-    CGamePlayer* mover = Record(player);
-    if (bPass && obtainable && (player == 0 || !m_s.m_bOnePlayer) && mover) mover->AddPass();
+    // The computer keeps no record; its seat is empty in a one-player game.
+    CGamePlayer* mover = IsComputersTurn() ? nullptr : Record(player);
+    if (bPass && obtainable && mover) mover->AddPass();
     m_board.RefreshCounts();
     m_view.Refresh();
     m_view.CountScore(player, m_s.m_nScore[player]);
-    if (mover && (player == 0 || !m_s.m_bOnePlayer)) mover->SetScore(m_s.m_nScore[player]);
+    if (mover) mover->SetScore(m_s.m_nScore[player]);
     if (m_s.m_nBestNeighbours + 1 > m_s.m_nMovePoints) {
-        m_view.ClearHighlights();
+        ClearHighlights();
         if (mover) mover->AddMissedMove();
         m_view.Refresh();
         if (m_view.Ask("There was a better move.\nWould you like to see it?", "Better Move")) {
@@ -260,7 +332,7 @@ void CGameState::EndMove(bool bPass) {
         m_view.Refresh();
     }
     m_eq.Clear();
-    m_view.ClearHighlights();
+    ClearHighlights();
     m_s.m_nBestValue = kNoResult;
     m_s.m_nBestNeighbours = kUnset;
     if (!over) m_s.m_nShake = 1;
@@ -272,11 +344,11 @@ void CGameState::EndMove(bool bPass) {
 
 void CGameState::ShowBetterMove() {
     PlayCase(m_s.m_nBestCase, true);
-    m_view.HighlightPiece(m_s.m_nBestPiece, false);
+    SetHighlights({}, {m_s.m_nBestPiece});
     m_s.m_strTurn = "Better Move";
     m_view.Refresh();
     m_view.ShowMessage("Better Move", "Continue the game.");
-    m_view.ClearHighlights();
+    ClearHighlights();
 }
 
 void CGameState::EndRecords(bool bFinished, bool bDidNotWinOne, bool bDidNotWinTwo) {
@@ -292,19 +364,17 @@ void CGameState::GameOver() {
     EndRecords(true, two >= one, two <= one);
     std::string text = "It is a tie!";
     if (one > two) {
-        CSoundCues::Play(m_sound, m_s.m_bSound, ECue::HumanWins);
+        CSoundCues::Play(m_sound, SoundOn(), ECue::HumanWins);
         text = m_s.m_strName[0] + " is the winner!";
     } else if (two > one) {
-        CSoundCues::Play(m_sound, m_s.m_bSound,
+        CSoundCues::Play(m_sound, SoundOn(),
                          m_s.m_bOnePlayer ? ECue::ComputerWins : ECue::HumanWins);
         text = m_s.m_strName[1] + " is the winner!";
     }
-    m_view.Notify(text, "Game Over");
     // Until the next game starts the board is finished: nothing to play.
     m_s.m_bGameStarted = false;
-    m_s.m_bGameInProgress = false;
-    m_view.NewGame(false);
-    m_s.m_bGameInProgress = true;
+    m_view.Notify(text, "Game Over");
+    m_view.NextGame();
 }
 
 void CGameState::AbandonRecords() {
@@ -322,6 +392,8 @@ bool CGameState::QuitGame(int nMode) {
         AbandonRecords();
     }
     m_s.m_bCanClose = true;
+    m_s.m_bGameStarted = false;
+    m_s.m_nShake = 0;
     m_view.CloseWindow();
     return true;
 }

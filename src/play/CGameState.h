@@ -2,10 +2,12 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "game/CBoard.h"
-#include "game/COperatorSet.h"
+#include "game/CGameOptions.h"
 #include "play/CEquations.h"
+#include "play/CTakeOutcome.h"
 
 class CGamePlayer;
 class CPlayerApp;
@@ -13,11 +15,12 @@ class IGameView;
 class IRandom;
 class ISound;
 
-// The state of one running game and the rules of a turn: the deal on the
-// 250 ms tick, composing the equations, taking a piece or passing, hints, the
-// better-move check, game over and quitting. No widgets: the main window
-// forwards its clicks and ticks here and draws what State() holds; what must
-// be shown, asked or counted aloud goes through IGameView.
+// The state of one running game and the rules of a turn: the board and the
+// take, the deal on the 250 ms tick, composing the equations, passing, hints,
+// the better-move check, game over, quitting and what the records count. No
+// widgets: the main window forwards its clicks and ticks here and draws what
+// State() and Board() hold; what must be shown, asked or counted aloud goes
+// through IGameView.
 class CGameState {
 public:
     static constexpr int kDealTicks = 15;
@@ -41,36 +44,47 @@ public:
         bool m_bOnePlayer = true;
         bool m_bBestKept = false;
         bool m_bGameInProgress = false;
-        bool m_bSound = true;
         bool m_bAutoPlay = false;
         bool m_bFirstGame = true;
         bool m_bCanClose = false;
         bool m_bInTimer = false;
         bool m_bGameStarted = false;  // until the first game starts, play controls are inert
+        bool m_bTaking = false;       // a take is being shown
         std::array<int, 3> m_nKeptNumber{-1, -1, -1};
         std::array<std::string, 2> m_strName{"Name", "Name"};
         std::array<int, 2> m_nScore{0, 0};
         int m_nSignMode = 2;
-        std::string m_strTurn;           // static 1031
+        std::string m_strTurn;             // static 1031
         std::string m_strBestValue = "?";  // hidden diagnostic 1036
         std::string m_strBestCase = "?";   // hidden diagnostic 1037
+        // Board indexes that blink: grey, the pieces a click may take; red, a
+        // piece only pointed out (the better move).
+        std::vector<int> m_selectable;
+        std::vector<int> m_warning;
     };
 
-    CGameState(CBoard& board, IGameView& view, IRandom& random, ISound& sound, CPlayerApp& app);
+    CGameState(IGameView& view, IRandom& random, ISound& sound, CPlayerApp& app);
 
     const SState& State() const { return m_s; }
     const CEquations& Equations() const { return m_eq; }
-    int CurrentPlayer() const;
+    const CBoard& Board() const { return m_board; }
+    int CurrentPlayer() const { return m_board.CurrentPlayer(); }
     // One player and player two's turn: the controls are the computer's.
-    bool IsComputersTurn() const;
+    bool IsComputersTurn() const { return m_s.m_bOnePlayer && CurrentPlayer() == 1; }
+    // The options of the game in progress, as the setup dialog is filled with
+    // them: the names are the ones shown.
+    CGameOptions Options() const;
+    bool SoundOn() const;
 
     // ---- start ---------------------------------------------------------------
-    void StartGame(char chSign, int nPieces, const COperatorSet& operators,
-                   const std::string& strName1, const std::string& strName2, bool bOnePlayer,
-                   bool bSound);
+    // A fresh game: each player's record opens with the game's title, the
+    // board of the options' key loads and blocks its cells, names and scores
+    // reset, player one's first deal is armed; then the records are saved.
+    void StartGame(const CGameOptions& options);
+    // The board shown until the first game starts; the window makes its cells
+    // when it appears.
+    void LoadStartupBoard();
     void SetGameInProgress(bool bInProgress) { m_s.m_bGameInProgress = bInProgress; }
-    void SetShowQuickInstructions(bool bShow) { m_s.m_bShowQuickInstructions = bShow; }
-    void SetSound(bool bSound) { m_s.m_bSound = bSound; }
 
     // ---- the window's controls -----------------------------------------------
     void OnNumberClicked(int k);  // 0..2 dealt numbers, 3 the first row's result
@@ -80,8 +94,10 @@ public:
     void OnHint();
     // The 250 ms tick: a deal tick, or the caret when no deal runs.
     void OnTimer();
-    // The board took a piece for nPlayer, worth nPoints.
-    void OnPieceTaken(int nPlayer, int nPoints);
+    // A click on a board cell: taken when a grey piece of the result (on the
+    // computer's turn, its piece) is clicked, then the view shows the take and
+    // the move ends; otherwise refused.
+    CTakeOutcome OnPieceClicked(int nIndex);
     // The close box, Escape, Exit (mode 2 asks first) or the setup dialog's Quit
     // Game (mode 1). True when the window may close.
     bool QuitGame(int nMode);
@@ -98,18 +114,25 @@ private:
     friend class CGameStateTest;
 
     bool IsLocked() const;  // a deal runs or no game has started
+    // Loads "data\\" + key; a file that cannot be opened is reported and the
+    // board stays as it was.
+    bool ReadBoard(const std::string& key);
     void DealTick();
     void EndDeal();
     void KeepSet(const CBestPiece& best, bool bCatchUp);
+    bool MayTake(int nIndex) const;
     void ShowBetterMove();
     void GameOver();
     void TakeHint(int nResult);
     // Closes both records as the game stands; the opponent is the other seat's name.
     void EndRecords(bool bFinished, bool bDidNotWinOne, bool bDidNotWinTwo);
-    void Highlight(bool bHasResult, int nResult);
+    void OnResult(bool bHasResult, int nResult);
+    void SetHighlights(std::vector<int> selectable, std::vector<int> warning);
+    void ClearHighlights() { SetHighlights({}, {}); }
     CGamePlayer* Record(int nSeat) const;
+    void SaveRecords() const;
 
-    CBoard& m_board;
+    CBoard m_board;
     IGameView& m_view;
     IRandom& m_random;
     ISound& m_sound;

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "shell/CSoundCues.h"
+#include "platform/CSoundCues.h"
 
 CScoreCounter::CScoreCounter(ISound& sound) : m_sound(sound) {}
 

@@ -2,9 +2,11 @@
 
 #include <string>
 
+struct CTakeOutcome;
+
 // What the turn rules ask of the window that shows them. The rules hold the
-// state; the window draws it, asks the user, counts scores aloud and shows the
-// board. Tests answer with a recording double.
+// state and the board; the window draws them, asks the user, counts scores
+// aloud and animates a take. Tests and the soak answer with doubles.
 class IGameView {
 public:
     virtual ~IGameView() = default;
@@ -27,18 +29,18 @@ public:
     // Both displayed scores back to 0 at the start of a game.
     virtual void ResetScores() = 0;
 
-    // The board window: loading "data\" + key, blocking cells, blinking pieces.
-    virtual bool LoadBoard(const std::string& key) = 0;
-    virtual void BlockRandomCells(int nCount) = 0;
-    virtual void HighlightValue(int nValue) = 0;
-    virtual void HighlightPiece(int nIndex, bool bGrey) = 0;
-    virtual void ClearHighlights() = 0;
-    // Every taken piece's tile back to the plain taken picture.
+    // The board: a new file's pieces, cells blocked at the start, the pieces
+    // that blink (the rules' highlight lists changed), a click's outcome, and
+    // every taken piece's tile back to the plain taken picture.
+    virtual void BoardLoaded() = 0;
+    virtual void CellsBlocked() = 0;
+    virtual void HighlightsChanged() = 0;
+    virtual void ShowTake(const CTakeOutcome& take) = 0;
     virtual void RedrawTakenMarkers() = 0;
 
-    // The application's commands: a new game (same players or new ones), the
-    // quick instructions, and the end of the program.
-    virtual void NewGame(bool bNewPlayers) = 0;
+    // The game is over: the next game with the same players, once the move
+    // that ended it has returned.
+    virtual void NextGame() = 0;
     virtual void ShowQuickInstructions() = 0;
     virtual void CloseWindow() = 0;
 };

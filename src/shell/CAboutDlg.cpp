@@ -7,7 +7,7 @@
 #include "platform/WinPath.h"
 #include "players/CTextFile.h"
 #include "shell/CDibStatic.h"
-#include "shell/CSoundCues.h"
+#include "platform/CSoundCues.h"
 
 namespace {
 

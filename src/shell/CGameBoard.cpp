@@ -1,13 +1,9 @@
 #include "shell/CGameBoard.h"
 
-#include "platform/WinPath.h"
 #include "shell/CAppPalette.h"
-#include "shell/CBitmaps.h"
 #include "shell/CGamePiece.h"
-#include "shell/CSoundCues.h"
 #include "shell/CSystemColors.h"
 #include "shell/CTile.h"
-#include "shell/IGameBoardOwner.h"
 
 namespace {
 
@@ -21,15 +17,14 @@ void ToggleBlink(CGamePiece* piece, const QColor& blinkColor) {
 
 }  // namespace
 
-CGameBoard::CGameBoard(ISound& sound, QWidget* parent)
+CGameBoard::CGameBoard(QWidget* parent)
     : QWidget(parent),
       m_brEnabled(CAppPalette::Brush(CAppPalette::LightYellow)),
       m_brDisabled(QColor(255, 0, 0)),
-      m_sound(sound),
       m_timer(kBlinkMs, [this] { OnTimer(); }) {}
 
 CGameBoard::~CGameBoard() {
-    ClearHighlights();
+    SetHighlights({}, {});
 }
 
 QRect CGameBoard::CellRect(int nIndex) {
@@ -43,29 +38,26 @@ QSize CGameBoard::sizeHint() const {
 }
 
 CGamePiece* CGameBoard::Piece(int nIndex) const {
-    return CBoard::IsIndex(nIndex) ? m_pieces[nIndex / kColumns][nIndex % kColumns] : nullptr;
+    return CBoard::IsIndex(nIndex) ? m_pieces[std::size_t(nIndex)] : nullptr;
 }
 
 CTile* CGameBoard::Tile(int nIndex) const {
-    return CBoard::IsIndex(nIndex) ? m_markers[nIndex / kColumns][nIndex % kColumns] : nullptr;
+    return CBoard::IsIndex(nIndex) ? m_markers[std::size_t(nIndex)] : nullptr;
 }
 
-bool CGameBoard::LoadBoard(const QString& name) {
-    const std::string path = ToLocalPath("data\\" + name.toStdString());
-    if (!m_board.LoadFile(path)) return false;
+void CGameBoard::Rebuild() {
     // The highlight lists point at the pieces about to go.
-    ClearHighlights();
+    SetHighlights({}, {});
     DestroyCells();
-    for (int index = 0; index < kCells; ++index) {
-        if (m_board.HasPiece(index)) CreateCell(index);
+    for (int index = 0; m_pBoard && index < kCells; ++index) {
+        if (m_pBoard->HasPiece(index)) CreateCell(index);
     }
-    return true;
 }
 
 void CGameBoard::DestroyCells() {
     for (int index = 0; index < kCells; ++index) {
-        CGamePiece*& piece = m_pieces[index / kColumns][index % kColumns];
-        CTile*& tile = m_markers[index / kColumns][index % kColumns];
+        CGamePiece*& piece = m_pieces[std::size_t(index)];
+        CTile*& tile = m_markers[std::size_t(index)];
         // Later: a new game may be loaded from inside the click of an old piece.
         for (QWidget* cell : {static_cast<QWidget*>(piece), static_cast<QWidget*>(tile)}) {
             if (!cell) continue;
@@ -78,65 +70,32 @@ void CGameBoard::DestroyCells() {
 }
 
 void CGameBoard::CreateCell(int nIndex) {
-    auto* piece = new CGamePiece(CGamePiece::kFirstId + nIndex, m_board.Piece(nIndex),
+    auto* piece = new CGamePiece(CGamePiece::kFirstId + nIndex, m_pBoard->Piece(nIndex),
                                  &m_brEnabled, &m_brDisabled, this);
     piece->setGeometry(CellRect(nIndex));
-    connect(piece, &CGamePiece::clicked, this, [this, nIndex] { OnPieceClicked(nIndex); });
+    connect(piece, &CGamePiece::clicked, this, [this, nIndex] {
+        if (m_fnClicked) m_fnClicked(nIndex);
+    });
     piece->show();
     auto* tile = new CTile(this);
     tile->setGeometry(CellRect(nIndex));
-    m_pieces[nIndex / kColumns][nIndex % kColumns] = piece;
-    m_markers[nIndex / kColumns][nIndex % kColumns] = tile;
+    m_pieces[std::size_t(nIndex)] = piece;
+    m_markers[std::size_t(nIndex)] = tile;
 }
 
-void CGameBoard::ClearHighlights() {
-    m_bHighlight = false;
+QList<CGamePiece*> CGameBoard::Pieces(const std::vector<int>& indexes) const {
+    QList<CGamePiece*> pieces;
+    for (int index : indexes) {
+        if (CGamePiece* piece = Piece(index)) pieces.append(piece);
+    }
+    return pieces;
+}
+
+void CGameBoard::SetHighlights(const std::vector<int>& selectable, const std::vector<int>& warning) {
     // The pieces keep their blink phase; only the colour returns at once.
-    for (CGamePiece* piece : m_selectable) piece->SetFaceColor(CSystemColors::ButtonFace());
-    for (CGamePiece* piece : m_warning) piece->SetFaceColor(CSystemColors::ButtonFace());
-    m_selectable.clear();
-    m_warning.clear();
-}
-
-CGamePiece* CGameBoard::HighlightPiece(int nIndex, bool bGrey) {
-    ClearHighlights();
-    CGamePiece* piece = Piece(nIndex);
-    if (!piece) return nullptr;
-    (bGrey ? m_selectable : m_warning).append(piece);
-    m_bHighlight = true;
-    return piece;
-}
-
-void CGameBoard::HighlightValue(int nValue) {
-    ClearHighlights();
-    for (int index = 0; index < kCells; ++index) {
-        const CPiece& model = m_board.Piece(index);
-        if (Piece(index) && model.IsUntaken() && model.m_nValue == nValue) {
-            m_selectable.append(Piece(index));
-        }
-    }
-    m_bHighlight = !m_selectable.isEmpty();
-}
-
-int CGameBoard::CountTakenNeighbours(int nRow, int nColumn, bool bFlash, bool bSound) {
-    if (!bFlash) return m_board.CountTakenNeighbours(nRow, nColumn);
-    return m_board.CountTakenNeighbours(nRow, nColumn, [&](int nIndex) {
-        if (CTile* tile = Tile(nIndex)) {
-            tile->SetBitmap(CBitmaps::TileCounted);
-            tile->repaint();
-        }
-        CSoundCues::Play(m_sound, bSound, ECue::Warble);
-    });
-}
-
-void CGameBoard::RefreshCounts() {
-    m_board.RefreshCounts();
-}
-
-void CGameBoard::BlockRandomCells(int nCount, IRandom& random) {
-    for (int index : m_board.BlockRandomCells(nCount, random)) {
-        ShowTile(index, CBitmaps::TileBlocked, false);
-    }
+    for (CGamePiece* piece : m_selectable + m_warning) piece->SetFaceColor(CSystemColors::ButtonFace());
+    m_selectable = Pieces(selectable);
+    m_warning = Pieces(warning);
 }
 
 void CGameBoard::ShowTile(int nIndex, int nBitmap, bool bNow) {
@@ -151,36 +110,10 @@ void CGameBoard::ShowTile(int nIndex, int nBitmap, bool bNow) {
     }
 }
 
-void CGameBoard::OnPieceClicked(int nIndex) {
-    if (m_bTaking) return;
-    // A better move pointed out in red is only shown: the move is over.
-    if (!m_bHighlight || !m_warning.isEmpty() || !m_pOwner || !Piece(nIndex)) return Refuse();
-    const CPiece& model = m_board.Piece(nIndex);
-    const bool computersTurn = m_pOwner->IsOnePlayer() && m_board.CurrentPlayer() == 1;
-    if (model.m_nValue != m_pOwner->Result() ||
-        (computersTurn && nIndex != m_pOwner->BestPiece())) {
-        return Refuse();
+void CGameBoard::ShowTakenTiles(int nBitmap) {
+    for (int index = 0; m_pBoard && index < kCells; ++index) {
+        if (m_pBoard->Piece(index).IsTaken()) ShowTile(index, nBitmap, false);
     }
-    const int player = m_board.CurrentPlayer();
-    // Points as counted by the last refresh, before this take changes anything.
-    const int points = m_board.TakePiece(nIndex, player + 1);
-    if (points == 0) return Refuse();
-
-    m_bTaking = true;
-    const bool sound = IsSoundOn();
-    ShowTile(nIndex, CBitmaps::TileTaken, true);
-    CSoundCues::Play(m_sound, sound, ECue::Shoop);
-    CountTakenNeighbours(nIndex / kColumns, nIndex % kColumns, true, sound);
-    m_bTaking = false;
-    m_pOwner->OnPieceTaken(player, points);
-}
-
-void CGameBoard::Refuse() {
-    CSoundCues::Play(m_sound, IsSoundOn(), ECue::No);
-}
-
-bool CGameBoard::IsSoundOn() const {
-    return m_pOwner && m_pOwner->IsSoundOn();
 }
 
 void CGameBoard::StartBlinking() {
@@ -188,7 +121,6 @@ void CGameBoard::StartBlinking() {
 }
 
 void CGameBoard::OnTimer() {
-    if (!m_bHighlight) return;
     for (CGamePiece* piece : m_selectable) ToggleBlink(piece, kGreyBlink);
     for (CGamePiece* piece : m_warning) ToggleBlink(piece, kRedBlink);
 }

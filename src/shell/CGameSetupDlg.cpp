@@ -63,28 +63,35 @@ CGameSetupDlg::CGameSetupDlg(QWidget* parent) : QDialog(parent) {
     player2->setAccessibleName(QStringLiteral("Player two's name"));
 }
 
-void CGameSetupDlg::SetOptions(bool bCanCancel, bool bPlaySounds, bool bSubtraction, bool bDivision,
-                               bool bMultiplication, bool bAddition, const QString& strPlayer1,
-                               const QString& strPlayer2, int nPlayers, int nSigns, int nSize,
+void CGameSetupDlg::SetOptions(const CGameOptions& options, bool bCanCancel,
                                bool bPlayersSelectable) {
     m_bCanCancel = bCanCancel;
-    m_bPlaySounds = bPlaySounds;
-    m_bSubtraction = bSubtraction;
-    m_bDivision = bDivision;
-    m_bMultiplication = bMultiplication;
-    m_bAddition = bAddition;
-    m_strPlayer1 = strPlayer1;
-    m_strPlayer2 = strPlayer2;
-    m_nPlayers = nPlayers;
-    m_nSigns = nSigns;
-    m_nSize = nSize;
+    m_bPlaySounds = options.m_bSound;
+    m_operators = options.m_operators;
+    m_strPlayer1 = QString::fromStdString(options.m_strName1);
+    m_strPlayer2 = QString::fromStdString(options.m_strName2);
+    m_nPlayers = options.m_bOnePlayer ? 0 : 1;
+    m_nSigns = options.m_nSignMode;
+    m_nSize = CGameOptions::SizeForPieces(options.m_nPieces);
+    m_bQuickInstructions = options.m_bShowQuickInstructions;
     m_bPlayersSelectable = bPlayersSelectable;
 }
 
+CGameOptions CGameSetupDlg::Options() const {
+    CGameOptions options;
+    options.m_strName1 = m_strPlayer1.toStdString();
+    options.m_strName2 = m_strPlayer2.toStdString();
+    options.m_bOnePlayer = m_nPlayers == 0;
+    options.m_nPieces = CGameOptions::PiecesForSize(m_nSize);
+    options.m_operators = m_operators;
+    options.m_nSignMode = m_nSigns;
+    options.m_bSound = m_bPlaySounds;
+    options.m_bShowQuickInstructions = m_bQuickInstructions;
+    return options;
+}
+
 bool CGameSetupDlg::ValidateSetup() {
-    const COperatorSet ops{IsChecked(kAddition), IsChecked(kSubtraction),
-                           IsChecked(kMultiplication), IsChecked(kDivision)};
-    const ESetupRule rule = BrokenSetupRule(ops, CheckedIndex(Group(kPositive), kPositive));
+    const ESetupRule rule = BrokenSetupRule(CheckedOperators(), CheckedIndex(Group(kPositive), kPositive));
     if (rule == ESetupRule::Valid) return true;
     // The sign is corrected first, so the message explains what the user sees.
     if (rule == ESetupRule::MustBePositive) CheckIndex(Group(kPositive), kPositive, 0);
@@ -166,9 +173,9 @@ void CGameSetupDlg::FillControls() {
     CheckIndex(Group(kPositive), kPositive, m_nSigns);
     CheckIndex(Group(kQuick), kQuick, m_nSize);
     const std::pair<int, bool> boxes[] = {
-        {kAddition, m_bAddition},     {kMultiplication, m_bMultiplication},
-        {kDivision, m_bDivision},     {kSubtraction, m_bSubtraction},
-        {kPlaySounds, m_bPlaySounds}, {kQuickInstructions, m_bQuickInstructions}};
+        {kAddition, m_operators.m_bAdd},      {kSubtraction, m_operators.m_bSubtract},
+        {kMultiplication, m_operators.m_bMultiply}, {kDivision, m_operators.m_bDivide},
+        {kPlaySounds, m_bPlaySounds},         {kQuickInstructions, m_bQuickInstructions}};
     for (const auto& [id, bChecked] : boxes)
         CDialogBuilder::ControlAs<QCheckBox>(*this, id)->setChecked(bChecked);
     // A longer name from a player file is shown whole; only typing is limited.
@@ -193,10 +200,7 @@ void CGameSetupDlg::ReadControls() {
     m_nPlayers = CheckedIndex(Group(kOnePlayer), kOnePlayer);
     m_nSigns = CheckedIndex(Group(kPositive), kPositive);
     m_nSize = CheckedIndex(Group(kQuick), kQuick);
-    m_bAddition = IsChecked(kAddition);
-    m_bMultiplication = IsChecked(kMultiplication);
-    m_bDivision = IsChecked(kDivision);
-    m_bSubtraction = IsChecked(kSubtraction);
+    m_operators = CheckedOperators();
     m_strPlayer1 = CDialogBuilder::ControlAs<QLineEdit>(*this, kPlayer1Edit)->text();
     m_strPlayer2 = CDialogBuilder::ControlAs<QLineEdit>(*this, kPlayer2Edit)->text();
     m_bPlaySounds = IsChecked(kPlaySounds);
@@ -205,6 +209,11 @@ void CGameSetupDlg::ReadControls() {
 
 QButtonGroup* CGameSetupDlg::Group(int nFirstId) const {
     return findChild<QButtonGroup*>(QStringLiteral("group%1").arg(nFirstId));
+}
+
+COperatorSet CGameSetupDlg::CheckedOperators() const {
+    return COperatorSet{IsChecked(kAddition), IsChecked(kSubtraction), IsChecked(kMultiplication),
+                        IsChecked(kDivision)};
 }
 
 bool CGameSetupDlg::IsChecked(int nId) const {

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "game/CGameOptions.h"
+
 class QButtonGroup;
 class QLineEdit;
 class QPushButton;
@@ -20,12 +22,12 @@ public:
 
     explicit CGameSetupDlg(QWidget* parent = nullptr);
 
-    // Called before the dialog runs. Names longer than kMaxNameLength (player
-    // files allow more) are kept as they are unless edited here.
-    void SetOptions(bool bCanCancel, bool bPlaySounds, bool bSubtraction, bool bDivision,
-                    bool bMultiplication, bool bAddition, const QString& strPlayer1,
-                    const QString& strPlayer2, int nPlayers, int nSigns, int nSize,
-                    bool bPlayersSelectable);
+    // Called before the dialog runs, with the options of the game as it stands.
+    // Names longer than kMaxNameLength (player files allow more) are kept as
+    // they are unless edited here.
+    void SetOptions(const CGameOptions& options, bool bCanCancel, bool bPlayersSelectable);
+    // The choices as the dialog holds them: after OK, the next game's options.
+    CGameOptions Options() const;
 
     // Checks the operator boxes against the sign buttons as they stand; corrects
     // the sign where a rule names the only choice, then explains. FALSE when a
@@ -34,10 +36,9 @@ public:
 
     // Radio indexes count from the group's first button; -1 when none is checked.
     int m_nPlayers = 0, m_nSigns = 2, m_nSize = 1;
-    bool m_bAddition = false, m_bSubtraction = false, m_bMultiplication = false,
-         m_bDivision = false;
+    COperatorSet m_operators{false, false, false, false};
     bool m_bPlaySounds = false;
-    bool m_bQuickInstructions = false;  // set by the caller before the run
+    bool m_bQuickInstructions = false;
     QString m_strPlayer1, m_strPlayer2;
 
 public slots:
@@ -58,6 +59,7 @@ private:
     void ReadControls();
     QButtonGroup* Group(int nFirstId) const;
     bool IsChecked(int nId) const;
+    COperatorSet CheckedOperators() const;
 
     QPushButton* m_pQuitGame = nullptr;
     QPushButton* m_pCancel = nullptr;

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <stdlib.h>
+
 #include <ctime>
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,6 +44,30 @@ inline std::string BoardText(const std::vector<int>& values) {
     return text;
 }
 
+// A working directory of its own with data/ASMD.A holding text, the board of
+// a game of all operators and signs; the old one comes back afterwards.
+class CBoardFolder {
+public:
+    explicit CBoardFolder(const std::string& text) {
+        namespace fs = std::filesystem;
+        std::string pattern = (fs::temp_directory_path() / "tallyfold-test-XXXXXX").string();
+        m_dir = mkdtemp(pattern.data());
+        fs::create_directory(m_dir / "data");
+        std::ofstream(m_dir / "data" / "ASMD.A") << text;
+        fs::current_path(m_dir);
+    }
+    ~CBoardFolder() {
+        std::filesystem::current_path(m_previous);
+        std::filesystem::remove_all(m_dir);
+    }
+    CBoardFolder(const CBoardFolder&) = delete;
+    CBoardFolder& operator=(const CBoardFolder&) = delete;
+
+private:
+    std::filesystem::path m_previous = std::filesystem::current_path();
+    std::filesystem::path m_dir;
+};
+
 // The application's players, with files in memory under "/g/players/".
 class CTestPlayers {
 public:
@@ -49,7 +77,6 @@ public:
         record = std::make_unique<CGamePlayer>(m_clock, FnMessage{}, m_files);
         record->m_strName = name;
         record->m_strFile = name + "0.ply";
-        record->StartStats("A test game.");
     }
     static std::string CurrentDir() { return "/g/"; }
     static std::tm Noon() {

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include <filesystem>
+#include <functional>
+
 #include "game/CBoard.h"
 #include "play/CGameState.h"
 #include "play/GameFixture.h"
@@ -10,14 +13,13 @@
 #include "support/CSoundRecorder.h"
 
 // Records what the rules ask of the window, says No to every question and answers
-// the hint dialog as told once; the board operations act on the real board model.
+// the hint dialog as told once; the board files are served from m_text.
 class CFakeView : public IGameView {
 public:
-    CFakeView(CBoard& board, IRandom& random) : m_board(board), m_random(random) {}
-
     void Refresh() override {}
     void ShowMessage(const std::string& title, const std::string& text) override {
         Log("message " + title + ": " + text);
+        if (m_onMessage) m_onMessage();
     }
     bool Ask(const std::string& text, const std::string&) override {  // No to every question
         Log("ask " + text);
@@ -31,43 +33,36 @@ public:
         Log("count " + std::to_string(nPlayer) + " to " + std::to_string(nScore));
     }
     void ResetScores() override {}
-    bool LoadBoard(const std::string& key) override {
-        if (key != m_key) return false;
-        m_board.LoadText(m_text);
-        return true;
+    void BoardLoaded() override {}
+    void CellsBlocked() override {}
+    void HighlightsChanged() override {}
+    void ShowTake(const CTakeOutcome& take) override {
+        m_takes.push_back(take);
+        if (m_onTake) std::exchange(m_onTake, nullptr)();
     }
-    void BlockRandomCells(int nCount) override { m_board.BlockRandomCells(nCount, m_random); }
-    void HighlightValue(int nValue) override { m_highlight = "value " + std::to_string(nValue); }
-    void HighlightPiece(int nIndex, bool bGrey) override {
-        m_highlight = (bGrey ? "grey " : "red ") + std::to_string(nIndex);
-    }
-    void ClearHighlights() override { m_highlight.clear(); }
     void RedrawTakenMarkers() override {}
-    void NewGame(bool bNewPlayers) override { Log(bNewPlayers ? "new players" : "new game"); }
+    void NextGame() override { Log("new game"); }
     void ShowQuickInstructions() override { Log("quick instructions"); }
     void CloseWindow() override { Log("close"); }
 
     void Log(const std::string& line) { m_log.push_back(line); }
 
-    CBoard& m_board;
-    IRandom& m_random;
-    std::string m_key = "ASMD.A";
-    std::string m_text;
     int m_hint = 2;
     std::vector<std::string> m_log;
-    std::string m_highlight;
+    std::vector<CTakeOutcome> m_takes;
+    std::function<void()> m_onTake, m_onMessage;
 };
 
 // Pieces used below: 7 at cell 8 (no neighbours taken), 14 at cell 12, and
 // 12 at cell 34, a corner next to two blocked cells (27, 33) worth 3 points.
 class CGameStateTest : public ::testing::Test {
 protected:
-    CGameStateTest() {
+    static std::string Board() {
         std::vector<int> values(35, -1);
         for (auto [cell, value] :
              {std::pair{8, 7}, {12, 14}, {20, 2000}, {27, 2000}, {33, 2000}, {34, 12}})
             values[cell] = value;
-        m_view.m_text = BoardText(values);
+        return BoardText(values);
     }
 
     // A game of 32 pieces: blocks 27 and 33, then the draws of cell 0 (empty).
@@ -75,8 +70,13 @@ protected:
         for (int cell : {27, 33})  // the draws of its row and column
             m_random.m_draws.insert(m_random.m_draws.end(),
                                     {(cell / 7 * 32767 + 4) / 5, (cell % 7 * 32767 + 6) / 7});
-        m_game.SetShowQuickInstructions(false);
-        m_game.StartGame('A', 32, COperatorSet{}, "Ann", "Bob", bOnePlayer, true);
+        CGameOptions options;
+        options.m_nPieces = 32;
+        options.m_strName1 = "Ann";
+        options.m_strName2 = "Bob";
+        options.m_bOnePlayer = bOnePlayer;
+        options.m_bShowQuickInstructions = false;
+        m_game.StartGame(options);
         m_random.m_draws.clear();
     }
     void Deal(int a, int b, int c) {
@@ -84,10 +84,15 @@ protected:
         for (int tick = 0; tick < 15; ++tick) m_game.OnTimer();
     }
     void SetScores(int nOne, int nTwo) { m_game.m_s.m_nScore = {nOne, nTwo}; }
-    void Take(int nIndex) {
-        const int points = m_board.TakePiece(nIndex, m_game.CurrentPlayer() + 1);
-        m_game.OnPieceTaken(m_game.CurrentPlayer(), points);
+    // Writes a b c as the deal's first two numbers in row one, its result and
+    // the third in row two, with the operators stepped to ops.
+    void Compose(const std::string& ops) {
+        for (int k : {0, 1, 3, 2}) m_game.OnNumberClicked(k);
+        for (int row = 0; row < 2; ++row)
+            while (m_game.Equations().Operator(row).GetOperator() != ops[std::size_t(row)])
+                m_game.OnOperatorClicked(row);
     }
+    CBoard& TheBoard() { return m_game.m_board; }
     bool Logged(const std::string& line) const {
         return std::find(m_view.m_log.begin(), m_view.m_log.end(), line) != m_view.m_log.end();
     }
@@ -99,12 +104,12 @@ protected:
         return static_cast<const CGameStats&>(*m_players.m_app.m_pPlayers[nSeat]->m_records.back());
     }
 
-    CBoard m_board;
+    CBoardFolder m_folder{Board()};
     CQueueRandom m_random;
     CSoundRecorder m_sound;
     CTestPlayers m_players;
-    CFakeView m_view{m_board, m_random};
-    CGameState m_game{m_board, m_view, m_random, m_sound, m_players.m_app};
+    CFakeView m_view;
+    CGameState m_game{m_view, m_random, m_sound, m_players.m_app};
 };
 
 TEST_F(CGameStateTest, TheCaretBlinksAndTheFirstResultFollowsItsRowIntoTheSecond) {
@@ -127,7 +132,7 @@ TEST_F(CGameStateTest, TheCaretBlinksAndTheFirstResultFollowsItsRowIntoTheSecond
     m_game.OnOperatorClicked(1);
     m_game.OnOperatorClicked(1);  // 7 * 2
     EXPECT_EQ(eq.m_nResult, 14);
-    EXPECT_EQ(m_view.m_highlight, "value 14");
+    EXPECT_EQ(m_game.State().m_selectable, std::vector<int>{12});
     m_game.OnOperatorClicked(0);  // 3 - 4: the second row follows at once
     EXPECT_EQ(eq.m_strSlot[2], "-1");
     EXPECT_EQ(eq.m_strSecondResult, "-2");
@@ -135,7 +140,7 @@ TEST_F(CGameStateTest, TheCaretBlinksAndTheFirstResultFollowsItsRowIntoTheSecond
     EXPECT_EQ(eq.m_nSlot[2], -1);
     EXPECT_FALSE(eq.m_bNumberEnabled[3]);
     EXPECT_EQ(eq.m_strSecondResult, "?");
-    EXPECT_EQ(m_view.m_highlight, "");
+    EXPECT_TRUE(m_game.State().m_selectable.empty());
     m_game.OnNumberClicked(0);  // back into the first slot
     EXPECT_EQ(eq.m_nSlot[0], 0);
 }
@@ -184,7 +189,7 @@ TEST_F(CGameStateTest, NoPieceLeavesTheLastSetAFreeHintAndPassThenTheComputersPi
     EXPECT_FALSE(Logged("ask Are you sure you want to pass?"));
     EXPECT_EQ(m_game.CurrentPlayer(), 1);
     Deal(10, 2, 0);
-    EXPECT_EQ(m_view.m_highlight, "grey 34");
+    EXPECT_EQ(m_game.State().m_selectable, std::vector<int>{34});
 }
 
 TEST_F(CGameStateTest, OnlyGamesAfterTheFirstAnnounceWhoStarts) {
@@ -201,7 +206,8 @@ TEST_F(CGameStateTest, PlayerTwoKeepsTheirScoreInTheirRecord) {
     Deal(0, 0, 0);
     m_game.OnPass();  // nothing to take: Bob's turn
     Deal(10, 2, 0);
-    Take(34);
+    Compose("++");
+    m_game.OnPieceClicked(34);
     EXPECT_EQ(Stats(1).m_nScore, 3);
 }
 
@@ -224,11 +230,12 @@ TEST_F(CGameStateTest, TheLastPieceEndsTheGameAndClosesBothRecords) {
         m_players.Seat(0, "Ann");
         m_players.Seat(1, "Bob");
         Start(false);
-        for (int cell : {8, 12, 20}) m_board.TakePiece(cell, 1);
+        for (int cell : {8, 12, 20}) TheBoard().TakePiece(cell, 1);
         Deal(10, 2, 0);
         SetScores(one - 3, two);
+        Compose("++");
         m_view.m_log.clear();
-        Take(34);
+        m_game.OnPieceClicked(34);
         EXPECT_TRUE(Logged(text)) << text;
         EXPECT_EQ(m_view.m_log.back(), "new game");
         EXPECT_TRUE(Stats(0).m_bFinished);
@@ -240,8 +247,36 @@ TEST_F(CGameStateTest, TheLastPieceEndsTheGameAndClosesBothRecords) {
 }
 
 TEST_F(CGameStateTest, AMissingBoardIsReportedAndTheGameGoesOn) {
-    m_view.m_key = "other";
+    std::filesystem::remove("data/ASMD.A");
     Start();
     EXPECT_TRUE(Logged("box File Error: Unable to load boardASMD.A"));
     EXPECT_EQ(m_game.State().m_nShake, 1);
+}
+
+// Only a grey piece of the result is taken, on the computer's turn only its own;
+// the take is shown with the neighbours it counts before the move ends.
+TEST_F(CGameStateTest, APieceIsTakenOnlyWhenItBlinksForTheMover) {
+    using K = CTakeOutcome;
+    Start();
+    Deal(3, 4, 2);
+    EXPECT_EQ(m_game.OnPieceClicked(12).m_eKind, K::Refused);  // nothing composed
+    Compose("+*");
+    EXPECT_EQ(m_game.OnPieceClicked(8).m_eKind, K::Refused);  // 7 is not the result
+    EXPECT_EQ(m_game.OnPieceClicked(40).m_eKind, K::Refused);
+    // A click while the take is shown is not the user's: it does nothing.
+    m_view.m_onTake = [this] { EXPECT_EQ(m_game.OnPieceClicked(12).m_eKind, K::Ignored); };
+    const CTakeOutcome take = m_game.OnPieceClicked(12);
+    EXPECT_EQ(take.m_eKind, K::Taken);
+    EXPECT_EQ(TheBoard().Piece(12).m_nTakenBy, 1);
+    EXPECT_EQ(m_game.State().m_nScore[0], 1);
+    EXPECT_EQ(m_view.m_takes.size(), std::size_t(4));  // three refusals, one take
+    EXPECT_EQ(m_game.OnPieceClicked(34).m_eKind, K::Refused);  // the deal is armed
+    Deal(10, 2, 0);
+    EXPECT_EQ(m_game.OnPieceClicked(8).m_eKind, K::Refused);
+    const CTakeOutcome computers = m_game.OnPieceClicked(34);
+    EXPECT_EQ(computers.m_nPlayer, 1);
+    EXPECT_EQ(computers.m_nPoints, 3);
+    EXPECT_EQ(computers.m_neighbours, (std::vector<int>{27, 33}));
+    EXPECT_EQ(TheBoard().Piece(34).m_nTakenBy, 2);
+    EXPECT_EQ(m_game.State().m_nScore[1], 3);
 }

@@ -81,7 +81,7 @@ private slots:
         d.ClickPiece(chosen == 2 ? 3 : 2);
         QCOMPARE(m_sound.Cues().back(), kNo);
         d.PlayBest();
-        QCOMPARE(m_dlg->Board().Model().Piece(chosen).m_nTakenBy, int(kTakenByTwo));
+        QCOMPARE(m_dlg->Game().Board().Piece(chosen).m_nTakenBy, int(kTakenByTwo));
 
         // A confirmed pass with a piece on offer, the better move declined.
         DealWhere(Obtainable);
@@ -112,16 +112,20 @@ private slots:
         QVERIFY(d.Compose(weaker->first));
         d.ClickPiece(weaker->second);
         QCOMPARE(turnDuringBetterMove, QString("Better Move"));
-        QVERIFY(m_dlg->Board().Model().Piece(best).IsUntaken());
+        QVERIFY(m_dlg->Game().Board().Piece(best).IsUntaken());
         QCOMPARE(d.Text(CGameDlg::IdTurn), QString("Computer's turn"));
 
-        // The rest: best moves, passes when nothing is there, to the end.
+        // The rest: best moves, passes when nothing is there, to the end. Exit
+        // typed at the game-over box quits once it is closed: no next game opens.
         std::array<int, 2> final{};
         std::string gameOver;
         m_user->m_onLog = [&](const std::string& line) {
             if (line.rfind("Game Over: ", 0) != 0) return;
             gameOver = line;
             final = m_dlg->Game().State().m_nScore;
+            m_user->m_answers = {true};
+            m_dlg->RequestQuit();
+            QVERIFY(!m_user->Saw("Confirmation: Are you sure you want to quit?"));
         };
         for (int turn = 0; turn < 40 && gameOver.empty(); ++turn) {
             if (d.FindDeal(Obtainable)) {
@@ -136,19 +140,50 @@ private slots:
                                      : final[1] > final[0] ? "Game Over: Computer is the winner!"
                                                            : "Game Over: It is a tie!";
         QCOMPARE(gameOver, expected);
-        QVERIFY(m_user->Saw("Hint: The operators have been set."));
-
-        const CPlayer& ann = *m_players->m_app.m_pPlayers[0];
-        QCOMPARE(ann.m_records.size(), std::size_t(2));  // the finished game and the next one
+        QCOMPARE(m_user->m_log.back(), std::string("Confirmation: Are you sure you want to quit?"));
+        QVERIFY(!m_dlg->isVisible());
+        CGamePlayer ann(m_players->m_clock, FnMessage{}, m_players->m_files);
+        ann.m_strFile = "Ann0.ply";
+        QVERIFY(ann.Load("/g/players/"));
+        QCOMPARE(ann.m_records.size(), std::size_t(1));  // no next game was started
         const auto& done = static_cast<const CGameStats&>(*ann.m_records.front());
         QCOMPARE(done.m_nScore, final[0]);
-        QCOMPARE(done.m_nPasses, 1);
-        QCOMPARE(done.m_nMissedMoves, 2);
-        QCOMPARE(done.m_nOptimalHints, 1);
-        QCOMPARE(done.m_nOperatorHints, 1);
+        QCOMPARE(done.m_nPasses * 1000 + done.m_nMissedMoves * 100 + done.m_nOptimalHints * 10 +
+                     done.m_nOperatorHints,
+                 1211);
         QVERIFY(done.m_bFinished);
         QCOMPARE(done.m_bDidNotWin, final[1] >= final[0]);
         QCOMPARE(done.m_strOpponent, std::string("the computer"));
+    }
+
+    void theNamesBandShowsPlayerOneAndTwoBeforeTheFirstGame() {
+        CGameDlg dlg(m_players->m_app, m_sound, m_random, m_players->m_clock);
+        dlg.show();
+        CGameDriver d(dlg);
+        QCOMPARE(d.Text(CGameDlg::IdName0) + d.Text(CGameDlg::IdName1), QString("Player OnePlayer Two"));
+    }
+
+    // New Game typed while a pass waits on its boxes: the pass, and the missed
+    // move it leads to, are the old game's; the new game starts after them.
+    void aNewGameTypedDuringATurnWaitsForIt() {
+        CGameDriver& d = Open();
+        DealWhere(Obtainable);
+        m_user->m_answers = {true, false};
+        m_user->m_onLog = [&](const std::string& line) {
+            if (line.rfind("Confirm Pass", 0) == 0) m_dlg->RequestNewGame(false);
+            if (line.rfind("Tallyfold! Game Setup", 0) == 0)
+                QVERIFY(m_user->Saw("Better Move: There was a better move.\nWould you like to see it?"));
+        };
+        d.Click(d.Button(CGameDlg::IdPass));
+        QVERIFY(m_user->Saw("Tallyfold! Game Setup: "));
+        QCOMPARE(m_dlg->Game().CurrentPlayer(), 0);
+        QCOMPARE(m_dlg->Game().State().m_nShake, 1);
+        const CPlayer& ann = *m_players->m_app.m_pPlayers[0];
+        QCOMPARE(ann.m_records.size(), std::size_t(2));
+        const auto& old = static_cast<const CGameStats&>(*ann.m_records.front());
+        QCOMPARE(old.m_nPasses + old.m_nMissedMoves, 2);
+        const auto& fresh = static_cast<const CGameStats&>(*ann.m_records.back());
+        QCOMPARE(fresh.m_nPasses + fresh.m_nMissedMoves, 0);
     }
 
     void clicksThatAreNotAllowedChangeNothing() {
@@ -198,7 +233,13 @@ private:
         m_dlg = std::make_unique<CGameDlg>(m_players->m_app, m_sound, m_random, m_players->m_clock);
         m_dlg->show();
         m_drive = std::make_unique<CGameDriver>(*m_dlg);
-        m_dlg->StartGame('A', 10, COperatorSet{}, "Ann", "", true, true);
+        CGameOptions options;
+        options.m_nPieces = 10;
+        options.m_strName1 = "Ann";
+        options.m_bShowQuickInstructions = false;
+        m_dlg->Game().StartGame(options);
+        // The first paint, which finds the game started and opens nothing.
+        QTest::qWait(20);
         return *m_drive;
     }
 

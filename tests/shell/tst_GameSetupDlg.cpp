@@ -69,11 +69,13 @@ SOutcome Run(CGameSetupDlg& dlg, const QStringList& steps) {
     for (int i = 0; i < 4; ++i) script.Answer(note);
     const int result = CModal::Run(dlg);
     if (out.result != -1) out.result = result;
-    out.members =
-        QString::asprintf("%d%d%d %d%d%d%d%d%d ", dlg.m_nPlayers, dlg.m_nSize, dlg.m_nSigns,
-                          dlg.m_bAddition, dlg.m_bSubtraction, dlg.m_bMultiplication,
-                          dlg.m_bDivision, dlg.m_bPlaySounds, dlg.m_bQuickInstructions) +
-        dlg.m_strPlayer1 + "," + dlg.m_strPlayer2;
+    const CGameOptions o = dlg.Options();
+    out.members = QString::asprintf("%d%d%d %d%d%d%d%d%d ", !o.m_bOnePlayer,
+                                    CGameOptions::SizeForPieces(o.m_nPieces), o.m_nSignMode,
+                                    o.m_operators.m_bAdd, o.m_operators.m_bSubtract,
+                                    o.m_operators.m_bMultiply, o.m_operators.m_bDivide, o.m_bSound,
+                                    o.m_bShowQuickInstructions) +
+                  QString::fromStdString(o.m_strName1 + "," + o.m_strName2);
     return out;
 }
 
@@ -124,10 +126,16 @@ private slots:
             QWidget owner;
             owner.setGeometry(200, 150, 700, 500);
             CGameSetupDlg dlg(&owner);
-            dlg.SetOptions(!flags.contains('q'), false, ops.contains('S'), ops.contains('D'),
-                           ops.contains('M'), ops.contains('A'),
-                           flags.contains('L') ? kLong : "Ann", "Bo", flags.contains('t'),
-                           row.setup.section(' ', 1, 1).toInt(), 1, !flags.contains('f'));
+            CGameOptions options;
+            options.m_operators = {ops.contains('A'), ops.contains('S'), ops.contains('M'),
+                                   ops.contains('D')};
+            options.m_strName1 = (flags.contains('L') ? kLong : QString("Ann")).toStdString();
+            options.m_strName2 = "Bo";
+            options.m_bOnePlayer = !flags.contains('t');
+            options.m_nSignMode = row.setup.section(' ', 1, 1).toInt();
+            options.m_nPieces = 16;
+            options.m_bSound = options.m_bShowQuickInstructions = false;
+            dlg.SetOptions(options, !flags.contains('q'), !flags.contains('f'));
             const SOutcome out = Run(dlg, row.steps);
             QVERIFY2(out.boxes == row.boxes && out.result == row.result && out.state == row.state &&
                          (row.members.isEmpty() || out.members == row.members),

@@ -14,7 +14,7 @@
 #include "shell/COperatorButton.h"
 
 // Plays the main window as a user would: clicks its buttons and pieces and
-// ticks its timer. Shared by the window tests and the soak command.
+// ticks its timer.
 class CGameDriver {
 public:
     explicit CGameDriver(CGameDlg& dlg) : m_dlg(dlg) {}
@@ -64,7 +64,7 @@ public:
 
     // A case reaching an untaken piece worth less than the best one, with that piece.
     std::optional<std::pair<int, int>> WeakerMove() const {
-        return WeakerMove(m_dlg.Board().Model(), m_dlg.Game().State().m_nBestNeighbours);
+        return WeakerMove(m_dlg.Game().Board(), m_dlg.Game().State().m_nBestNeighbours);
     }
     static std::optional<std::pair<int, int>> WeakerMove(const CBoard& board, int nBestNeighbours) {
         for (int nCase = 1; nCase <= kCases; ++nCase) {
@@ -82,7 +82,7 @@ public:
     // Numbers a, b, c for which pred holds on the board as it stands (tried on a copy).
     std::optional<std::array<int, 3>> FindDeal(
         const std::function<bool(CBoard&, const CBestPiece&)>& pred) const {
-        CBoard board = m_dlg.Board().Model();
+        CBoard board = m_dlg.Game().Board();
         for (int a = 0; a <= 10; ++a)
             for (int b = 0; b <= 10; ++b)
                 for (int c = 0; c <= 10; ++c)

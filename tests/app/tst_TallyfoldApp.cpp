@@ -13,7 +13,7 @@
 #include "players/CSelectPlayer.h"
 #include "players/CStatisticsDlg.h"
 #include "shell/CGameSetupDlg.h"
-#include "shell/CTallyfoldApp.h"
+#include "app/CTallyfoldApp.h"
 #include "support/CScriptedUser.h"
 #include "support/CSoundRecorder.h"
 
@@ -88,16 +88,20 @@ private slots:
         QVERIFY(m_user->Saw("About...: "));
     }
 
-    void ctrlNOpensTheSetupFromInsideADialog() {
-        bool pressed = false;
-        m_inSetup = [](QDialog&) { return int(CModal::IdCancel); };
+    // New Game typed during the splash waits for it and becomes the first game,
+    // with its players chosen, on its own board.
+    void ctrlNDuringTheSplashStartsTheFirstGameOnce() {
         m_user->m_onLog = [&](const std::string& line) {
-            if (line != "About...: " || std::exchange(pressed, true)) return;
+            if (line != "About...: ") return;
             QWidget* modal = QApplication::activeModalWidget();
             QTest::keyClick(modal ? modal : &m_app->MainWindow(), Qt::Key_N, Qt::ControlModifier);
         };
-        Run({}, [] {});
-        QVERIFY(m_user->Saw("Tallyfold! Game Setup: "));
+        Run({}, [this] {
+            QTRY_VERIFY(m_app->MainWindow().Game().State().m_bGameStarted);
+            QCOMPARE(m_app->MainWindow().Game().Board().UntakenCount(), 26);
+        });
+        QCOMPARE(std::count(m_user->m_log.begin(), m_user->m_log.end(), "Tallyfold! Game Setup: "), 1);
+        QVERIFY(PlayerFile().find("A 26 piece game") != std::string::npos);
     }
 
     void escapeAtTheFirstSetupLeavesTheWindowInert() {
@@ -136,9 +140,16 @@ private slots:
 
     // Statistics of a player of the game in progress show that object, whose
     // current record is never listed; deletion does not offer the game's players.
+    // Exit typed in either waits until it has closed: the players stay meanwhile.
     void maintenanceCommandsOpenStatisticsAndDeletion() {
         int listed = -1, offered = -1;
         bool purgeAll = false;
+        const auto exitInside = [this](QDialog& dlg) {
+            const std::size_t asked = m_user->m_log.size();
+            QTest::keyClick(&dlg, Qt::Key_X, Qt::ControlModifier);
+            QCOMPARE(m_user->m_log.size(), asked);
+            QVERIFY(m_app->m_pPlayers[0]);
+        };
         Run({}, [&] {
             QTRY_VERIFY(m_app->MainWindow().Game().State().m_bGameStarted);
             m_user->m_chooser = [&](const CModal::SRequest& request) {
@@ -148,17 +159,23 @@ private slots:
                     List(dlg, CSelectPlayer::kListId)->setCurrentRow(0);
                     Press(dlg, CSelectPlayer::kStatisticsId);
                 } else if (request.caption == "Player Statistics") {
+                    exitInside(dlg);
                     listed = List(dlg, CStatisticsDlg::kListId)->count();
                     purgeAll =
                         CDialogBuilder::Control(dlg, CStatisticsDlg::kPurgeAllId)->isEnabled();
                 } else if (request.caption == "Delete Players") {
+                    exitInside(dlg);
                     offered = List(dlg, CDeletePlayersDlg::kListId)->count();
+                } else if (request.caption == "Confirmation") {
+                    return int(CModal::IdNo);
                 }
                 return int(CModal::IdCancel);
             };
             m_app->OnCommand(CTallyfoldApp::IdPlayerStatistics);
             m_app->OnCommand(CTallyfoldApp::IdDeletePlayers);
             m_user->m_chooser = m_answer;
+            QCOMPARE(std::count(m_user->m_log.begin(), m_user->m_log.end(),
+                                "Confirmation: Are you sure you want to quit?"), 2);
         });
         QCOMPARE(listed, 0);
         QVERIFY(purgeAll);  // Ann's game in progress is a record

@@ -1,4 +1,4 @@
-#include "shell/CSoundCues.h"
+#include "platform/CSoundCues.h"
 
 #include <iterator>
 

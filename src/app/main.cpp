@@ -6,7 +6,7 @@
 #include "platform/CSoundModule.h"
 #include "platform/CSystemClock.h"
 #include "platform/CSystemRandom.h"
-#include "shell/CTallyfoldApp.h"
+#include "app/CTallyfoldApp.h"
 
 namespace {
 constexpr int kPreloadMs = 100;

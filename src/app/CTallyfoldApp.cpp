@@ -1,4 +1,4 @@
-#include "shell/CTallyfoldApp.h"
+#include "app/CTallyfoldApp.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -22,7 +22,7 @@ CTallyfoldApp::CTallyfoldApp(ISound& sound, IRandom& random, IClock& clock)
     m_dlgMain.SetMenu([this] { return m_menu.Build(&m_dlgMain); });
     m_dlgMain.m_fnCommand = [this](int nCommand) { OnCommand(nCommand); };
     m_dlgMain.m_fnQuickInstructions = [this] { OnCommand(IdQuickInstructions); };
-    m_dlgMain.m_fnSplash = [this] { ShowAboutBox(m_sound, m_dlgMain.Game().State().m_bSound); };
+    m_dlgMain.m_fnSplash = [this] { ShowAboutBox(m_sound, m_bSound); };
     qApp->installEventFilter(this);
 }
 
@@ -68,19 +68,21 @@ bool CTallyfoldApp::InHelpWindow(QObject* watched) {
 }
 
 void CTallyfoldApp::OnCommand(int nCommand) {
+    // Game commands wait for an operation of the game (a turn's box, a dialog
+    // of another command) to return; the rest change nothing and run at once.
     switch (nCommand) {
     case IdExit:
-        m_dlgMain.QuitGame(2);
+        m_dlgMain.RequestQuit();
         break;
     case IdNewGame:
     case IdNewPlayers:
-        m_dlgMain.NewGame(nCommand == IdNewPlayers);
+        m_dlgMain.RequestNewGame(nCommand == IdNewPlayers);
         break;
     case IdPlayerStatistics:
-        OnPlayerStatistics();
+        m_dlgMain.Commands().Submit(nCommand, [this] { OnPlayerStatistics(); });
         break;
     case IdDeletePlayers:
-        OnDeletePlayers();
+        m_dlgMain.Commands().Submit(nCommand, [this] { OnDeletePlayers(); });
         break;
     case IdInstructions:
     case IdHelp:

@@ -1,0 +1,184 @@
+#include "CSoak.h"
+
+#include "game/CCaseTable.h"
+#include "game/SetupRules.h"
+#include "players/CGameStats.h"
+
+CSoak::CSoak(unsigned seed, const std::string& playersRoot, ISound& sound)
+    : m_pick(seed),
+      m_random(seed),
+      m_app({}, [playersRoot] { return playersRoot; }),
+      m_game(*this, m_random, sound, m_app) {
+    m_app.InitInstance({});
+}
+
+bool CSoak::Run(int nGames) {
+    StartRandomGame();
+    while (m_nGames < nGames && m_strFailure.empty()) {
+        if (!Turn()) break;
+    }
+    return m_strFailure.empty();
+}
+
+void CSoak::StartRandomGame() {
+    CGameOptions options;
+    do {
+        options.m_operators = COperatorSet{Chance(60), Chance(60), Chance(60), Chance(40)};
+        options.m_nSignMode = Percent() % 3;
+    } while (BrokenSetupRule(options.m_operators, options.m_nSignMode) != ESetupRule::Valid);
+    options.m_nPieces = CGameOptions::PiecesForSize(Percent() % 4);
+    options.m_bOnePlayer = Chance(60);
+    options.m_bSound = Chance(50);
+    options.m_bShowQuickInstructions = false;
+    options.m_strName1 = "Ann";
+    options.m_strName2 = "Bob";
+    for (int seat = 0; seat < 2; ++seat) {
+        auto& record = m_app.m_pPlayers[seat];
+        record.reset();
+        if (seat == 1 && options.m_bOnePlayer) continue;
+        record = std::make_unique<CGamePlayer>(m_clock);
+        record->m_strName = seat == 0 ? "Ann" : "Bob";
+        record->m_strFile = record->m_strName + "0.ply";
+    }
+    m_tally = STally{};
+    m_nGameMoves = 0;
+    m_bNextGame = false;
+    m_game.StartGame(options);
+    for (int i = 0; i < kCells; ++i) m_tally.owner[std::size_t(i)] = m_game.Board().Piece(i).m_nTakenBy;
+}
+
+bool CSoak::Turn() {
+    for (int tick = 0; tick < CGameState::kDealTicks; ++tick) m_game.OnTimer();
+    m_nMover = m_game.CurrentPlayer();
+    const CGameState::SState& state = m_game.State();
+    if (!m_game.IsComputersTurn()) {
+        HumanMove();
+    } else if (state.m_nBestCase >= 0) {
+        Take(state.m_nBestPiece);
+    }
+    ++m_nMoves;
+    if (!m_strFailure.empty()) return false;
+    // The window holds the next game until the move that ended this one returns.
+    if (m_bNextGame) {
+        ++m_nGames;
+        StartRandomGame();
+        return true;
+    }
+    // Some boards hold pieces no deal can reach; such a game never ends.
+    if (++m_nGameMoves > kMaxGameMoves) {
+        ++m_nAbandoned;
+        ++m_nGames;
+        StartRandomGame();
+        return true;
+    }
+    return Check();
+}
+
+void CSoak::HumanMove() {
+    const CGameState::SState& state = m_game.State();
+    const int roll = Percent();
+    if (roll < 15) m_game.OnHint();
+    // A weaker move: some case reaching an untaken piece worth fewer points.
+    int weakerCase = kUnset, weakerPiece = kUnset;
+    for (int nCase = 1; nCase <= kCases && weakerCase == kUnset; ++nCase) {
+        const std::optional<int> value = m_game.Board().CaseResult(nCase);
+        for (int index = 0; value && index < kCells; ++index) {
+            const CPiece& piece = m_game.Board().Piece(index);
+            if (piece.IsUntaken() && piece.m_nValue == *value &&
+                piece.m_nTakenNeighbours < state.m_nBestNeighbours) {
+                weakerCase = nCase;
+                weakerPiece = index;
+                break;
+            }
+        }
+    }
+    if (state.m_nBestValue == kNoResult || roll < 25) {
+        m_game.OnPass();
+    } else if (roll < 45 && weakerCase != kUnset) {
+        if (Compose(weakerCase)) Take(weakerPiece);
+    } else if (Compose(state.m_nBestCase)) {
+        Take(state.m_nBestPiece);
+    }
+}
+
+// Writes case k's equation as a user clicks it: slots emptied, operators
+// stepped round to the case's, numbers in slot order.
+bool CSoak::Compose(int nCase) {
+    const std::optional<CCaseEntry> entry = CCaseTable::Entry(nCase);
+    const CEquations& eq = m_game.Equations();
+    if (!entry) return false;
+    for (int s = CEquations::kSlots - 1; s >= 0; --s) {
+        if (eq.m_bSlotEnabled[s]) m_game.OnSlotClicked(s);
+    }
+    const char ops[2] = {entry->m_cFirst, entry->m_cSecond};
+    for (int row = 0; row < 2; ++row) {
+        for (int i = 0; i < 4 && eq.Operator(row).GetOperator() != ops[row]; ++i) m_game.OnOperatorClicked(row);
+        if (eq.Operator(row).GetOperator() != ops[row]) return false;
+    }
+    for (int k : entry->m_nSlot) {
+        if (!eq.m_bNumberEnabled[k]) return false;
+        m_game.OnNumberClicked(k);
+    }
+    return true;
+}
+
+void CSoak::Take(int nIndex) {
+    const CTakeOutcome take = m_game.OnPieceClicked(nIndex);
+    if (take.m_eKind != CTakeOutcome::Taken || m_bNextGame) return;
+    m_tally.points[std::size_t(take.m_nPlayer)] += take.m_nPoints;
+    m_tally.owner[std::size_t(nIndex)] = take.m_nPlayer + 1;
+}
+
+bool CSoak::Fail(const std::string& what, int nSeat) {
+    m_strFailure = "game " + std::to_string(m_nGames + 1) + ", move " + std::to_string(m_nMoves) +
+                   ", seat " + std::to_string(nSeat) + ": " + what;
+    return false;
+}
+
+bool CSoak::Check() {
+    const CGameState::SState& state = m_game.State();
+    for (int i = 0; i < kCells; ++i) {
+        if (m_game.Board().Piece(i).m_nTakenBy != m_tally.owner[std::size_t(i)])
+            return Fail("a piece was taken twice, or by nobody's click", i);
+    }
+    for (std::size_t seat = 0; seat < 2; ++seat) {
+        if (state.m_nScore[seat] != m_tally.points[seat] - m_tally.hintCost[seat])
+            return Fail("score is not points taken minus hints", int(seat));
+        const CGamePlayer* record = m_app.m_pPlayers[seat].get();
+        if (!record) continue;
+        const CGameStats* stats = record->m_pCurrentStats;
+        if (!stats) return Fail("no current record", int(seat));
+        if (stats->m_nPasses != m_tally.passes[seat] || stats->m_nMissedMoves != m_tally.missed[seat] ||
+            stats->m_nOptimalHints != m_tally.optimal[seat] ||
+            stats->m_nOperatorHints != m_tally.operators[seat])
+            return Fail("the record's counts differ from the moves", int(seat));
+    }
+    return true;
+}
+
+// ---- the user -----------------------------------------------------------------------
+
+void CSoak::ShowMessage(const std::string& title, const std::string& text) {
+    const std::size_t seat = std::size_t(m_nMover);
+    if (title != "Hint") return;
+    const bool operators = text == "The operators have been set.";
+    m_tally.hintCost[seat] += operators ? CGameState::kOperatorHintCost : CGameState::kOptimalHintCost;
+    ++(operators ? m_tally.operators : m_tally.optimal)[seat];
+}
+
+bool CSoak::Ask(const std::string&, const std::string& caption) {
+    const bool yes = Chance(caption == "Confirm Pass" ? 70 : 50);
+    if (caption == "Better Move") ++m_tally.missed[std::size_t(m_nMover)];
+    // A confirmed pass counts only when a piece was on offer, which is when it is asked.
+    if (caption == "Confirm Pass" && yes) ++m_tally.passes[std::size_t(m_nMover)];
+    return yes;
+}
+
+void CSoak::Notify(const std::string& text, const std::string& caption) {
+    if (caption == "File Error") Fail(text + " (the soak needs the game's data folder)", m_nMover);
+}
+
+int CSoak::RunHintDialog() {
+    const int roll = Percent();
+    return roll < 40 ? CGameState::kHintOptimal : roll < 80 ? CGameState::kHintOperators : 2;
+}
