@@ -8,7 +8,6 @@
 #include "platform/CModal.h"
 #include "players/CDeletePlayersDlg.h"
 #include "players/CSelectPlayer.h"
-#include "players/CStatisticsDlg.h"
 #include "shell/CAboutDlg.h"
 
 CTallyfoldApp::CTallyfoldApp(ISound& sound, IRandom& random, IClock& clock)
@@ -102,11 +101,6 @@ void CTallyfoldApp::OnCommand(int nCommand) {
 void CTallyfoldApp::OnPlayerStatistics() {
     CSelectPlayer dlg(*this, m_clock);
     dlg.m_bStatsMode = true;
-    dlg.m_fnShowStatistics = [this, &dlg](CGamePlayer& player) {
-        CStatisticsDlg statistics(*this, &dlg);
-        statistics.m_pPlayer = &player;
-        CModal::Run(statistics);
-    };
     dlg.DoModal(0);
 }
 
