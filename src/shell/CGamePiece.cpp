@@ -2,10 +2,7 @@
 
 CGamePiece::CGamePiece(int nId, const CPiece& piece, const QBrush* pEnabled,
                        const QBrush* pDisabled, QWidget* parent)
-    : CFaceButton(parent),
-      m_nId(nId),
-      m_pEnabled(pEnabled),
-      m_pDisabled(pDisabled) {
+    : CFaceButton(parent), m_nId(nId), m_pEnabled(pEnabled), m_pDisabled(pDisabled) {
     setText(QString::fromLatin1(piece.m_strCaption.c_str()));
     setProperty("controlId", nId);
 }

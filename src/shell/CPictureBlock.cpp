@@ -173,8 +173,8 @@ std::vector<std::uint32_t> DecodePicture(const CPictureBlock& block) {
                 out.push_back(Opaque(bgr[2], bgr[1], bgr[0]));
                 continue;
             }
-            const std::size_t index = (row[PixelByte(x, bits)] >> PixelShift(x, bits)) &
-                                      ((1u << bits) - 1);
+            const std::size_t index =
+                (row[PixelByte(x, bits)] >> PixelShift(x, bits)) & ((1u << bits) - 1);
             out.push_back(index < colors.size() ? colors[index] : Opaque(0, 0, 0));
         }
     }

@@ -94,16 +94,6 @@ private slots:
         }
     }
 
-    void controlsMadeByTheCallerTakeTheTemplatePlace() {
-        QDialog dialog;
-        CDialogBuilder(102)
-            .UseBaseUnits(kUnits)
-            .Make(1014,
-                  [](QWidget* parent, const SControlTemplate&) { return new QWidget(parent); })
-            .Build(dialog);
-        QCOMPARE(CDialogBuilder::Control(dialog, 1014)->metaObject()->className(), "QWidget");
-    }
-
     void aMissingFontFallsBackToTheDesktopSansAtTheTemplateSize() {
         CDialogTemplate data = CDialogTemplate::Load(136);
         data.fontName = QStringLiteral("No Such Font Family");

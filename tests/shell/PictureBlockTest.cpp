@@ -14,44 +14,38 @@ std::unique_ptr<CPictureBlock> Read(const Bytes& file) {
     return ReadPicture(file.data(), file.size());
 }
 
-void Patch(Bytes& file, std::size_t offset, std::uint32_t value, int bytes = 4) {
-    for (int k = 0; k < bytes; ++k) file[offset + std::size_t(k)] = std::uint8_t(value >> (8 * k));
+void Patch(Bytes& file, std::size_t offset, std::uint32_t value) {
+    for (std::size_t k = 0; k < 4; ++k) file[offset + k] = std::uint8_t(value >> (8 * k));
 }
 
-struct SDepthCase {
-    int headerSize, bits;
-    std::uint32_t colorsUsed;  // 0: the field is left at zero
-};
-
-class PictureDepth : public ::testing::TestWithParam<SDepthCase> {};
-
-// 259 pixels across: wider than a byte can say, and rows that need padding at every depth.
-TEST_P(PictureDepth, DecodesEveryPixelFromTopLeftWithOnePaletteColourPerTableEntry) {
-    const auto [headerSize, bits, colorsUsed] = GetParam();
-    SPictureImage image = SamplePicture(headerSize, bits, 259, 5);
-    if (colorsUsed) {
-        image.colors.resize(colorsUsed);
-        image.nColorsUsedField = colorsUsed;
-        for (std::uint32_t& value : image.pixels) value %= colorsUsed;
+// 259 pixels across: wider than a byte can say, and rows that need padding at every
+// depth. Header size 12 is the core header; 40, 108 and 124 are all read as the
+// information header; a colours-used field, when set, is the colour table's length.
+TEST(PictureBlock, DecodesEveryPixelFromTopLeftWithOnePaletteColourPerTableEntry) {
+    const int depths[][3] = {{40, 1, 0},  {40, 4, 0},  {40, 8, 0},  {40, 24, 0},
+                             {12, 1, 0},  {12, 8, 0},  {12, 24, 0}, {108, 4, 0},
+                             {124, 8, 0}, {40, 8, 20}, {40, 4, 5}};
+    for (const auto& [headerSize, bits, colorsUsed] : depths) {
+        SCOPED_TRACE(testing::Message() << headerSize << " " << bits << " " << colorsUsed);
+        SPictureImage image = SamplePicture(headerSize, bits, 259, 5);
+        if (colorsUsed) {
+            image.colors.resize(std::size_t(colorsUsed));
+            image.nColorsUsedField = std::uint32_t(colorsUsed);
+            for (std::uint32_t& value : image.pixels) value %= image.nColorsUsedField;
+        }
+        const auto block = Read(WritePicture(image));
+        ASSERT_TRUE(block);
+        EXPECT_EQ(PictureWidth(*block), image.nWidth);
+        EXPECT_EQ(PictureHeight(*block), image.nHeight);
+        std::vector<std::uint32_t> colors;
+        for (int y = 0; y < image.nHeight; ++y)
+            for (int x = 0; x < image.nWidth; ++x) colors.push_back(SampleColor(image, x, y));
+        EXPECT_EQ(DecodePicture(*block), colors);
+        CPicturePalette palette;
+        EXPECT_EQ(BuildPicturePalette(block.get(), palette), !image.colors.empty());
+        EXPECT_EQ(palette, image.colors);
     }
-    const auto block = Read(WritePicture(image));
-    ASSERT_TRUE(block);
-    EXPECT_EQ(PictureWidth(*block), image.nWidth);
-    EXPECT_EQ(PictureHeight(*block), image.nHeight);
-    std::vector<std::uint32_t> colors;
-    for (int y = 0; y < image.nHeight; ++y)
-        for (int x = 0; x < image.nWidth; ++x) colors.push_back(SampleColor(image, x, y));
-    EXPECT_EQ(DecodePicture(*block), colors);
-    CPicturePalette palette;
-    EXPECT_EQ(BuildPicturePalette(block.get(), palette), !image.colors.empty());
-    EXPECT_EQ(palette, image.colors);
 }
-
-// 12 is the core header; 40, 108 and 124 are all read as the information header.
-const SDepthCase kDepths[] = {{40, 1, 0},  {40, 4, 0},  {40, 8, 0},  {40, 24, 0},
-                              {12, 1, 0},  {12, 8, 0},  {12, 24, 0}, {108, 4, 0},
-                              {124, 8, 0}, {40, 8, 20}, {40, 4, 5}};
-INSTANTIATE_TEST_SUITE_P(HeadersAndDepths, PictureDepth, ::testing::ValuesIn(kDepths));
 
 TEST(PictureBlock, NegativeHeightIsStoredTopRowFirstAndIndexesPastTheTableAreBlack) {
     SPictureImage image = SamplePicture(40, 8, 2, 2);
@@ -78,39 +72,28 @@ TEST(PictureBlock, PictureOfMoreThanTheMostPixelsIsRefusedEvenWhenItsBitsFit) {
     EXPECT_TRUE(Read(file));
 }
 
-TEST(PictureBlock, EveryCutShortFileIsRefused) {
+// Cut short anywhere, or with one field of an 8-bit picture damaged.
+TEST(PictureBlock, CutShortOrDamagedFileIsRefused) {
     for (int headerSize : {12, 40, 124}) {
         const Bytes file = WritePicture(SamplePicture(headerSize, 4));
         ASSERT_TRUE(Read(file));
-        for (std::size_t size = 0; size < file.size(); ++size) {
-            // A copy of its own, so that a read past its end is caught under the sanitizer.
-            const Bytes cut(file.begin(), file.begin() + std::ptrdiff_t(size));
-            EXPECT_FALSE(Read(cut)) << "header " << headerSize << ", " << size << " bytes";
-        }
+        // Each a copy of its own, so that a read past its end is caught under the sanitizer.
+        for (std::size_t size = 0; size < file.size(); ++size)
+            EXPECT_FALSE(Read(Bytes(file.begin(), file.begin() + std::ptrdiff_t(size)))) << size;
     }
-}
-
-TEST(PictureBlock, DamagedFieldIsRefused) {
-    const struct {
-        const char* name;
-        std::size_t offset;  // in the file
-        std::uint32_t value;
-        int bytes;
-    } damages[] = {{"NotStartingWithBM", 0, 'X', 1},
-                   {"HeaderLongerThanFile", kHeader, 100000, 4},
-                   {"HeaderOfNeitherKind", kHeader, 16, 4},
-                   {"ZeroWidth", kHeader + 4, 0, 4},
-                   {"NegativeWidth", kHeader + 4, std::uint32_t(-3), 4},
-                   {"SmallestHeight", kHeader + 8, std::uint32_t(INT_MIN), 4},
-                   {"SideOverTheLimit", kHeader + 4, kMaxPictureSide + 1, 4},
-                   {"PixelsPastTheEnd", kHeader + 8, 6, 4},
-                   {"SixteenBits", kHeader + 14, 16, 2},
-                   {"Compressed", kHeader + 16, 1, 4},
-                   {"ColoursUsedNearTwoToThe32", kHeader + 32, 0xFFFFFFFF, 4}};
-    for (const auto& damage : damages) {
+    // A 32-bit value written at a file offset: not BM; a header (at 14) longer than
+    // the file, of no known size; no width (at 18), a negative one, one over the
+    // limit; a height (at 22) of -2^31, one whose pixels lie past the end; 16 bits
+    // (at 28); compressed (at 30); colours used (at 46) near 2^32.
+    const std::pair<std::size_t, std::uint32_t> damages[] = {
+        {0, 'X'},         {14, 100000},     {14, 16},
+        {18, 0},          {18, 0xFFFFFFFD}, {18, kMaxPictureSide + 1},
+        {22, 0x80000000}, {22, 6},          {28, 16},
+        {30, 1},          {46, 0xFFFFFFFF}};
+    for (const auto& [offset, value] : damages) {
         Bytes file = WritePicture(SamplePicture(40, 8));
-        Patch(file, damage.offset, damage.value, damage.bytes);
-        EXPECT_FALSE(Read(file)) << damage.name;
+        Patch(file, offset, value);
+        EXPECT_FALSE(Read(file)) << offset << " := " << value;
     }
 }
 

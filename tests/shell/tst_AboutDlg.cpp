@@ -17,12 +17,17 @@ namespace {
 const QString kApp = CModal::AppName() + "|";
 const QString kNoImage = kApp + "No image path given!\nThis could only be caused by human error.";
 const QString kNoData = kApp + "No data path given!\nThis could only be caused by human error.";
-const QString kMissingData = kApp + "Missing about box data!\nPlease reinstall Brainwick.";
+
+QByteArray FileOf(const SPictureImage& image) {
+    const std::vector<std::uint8_t> bytes = WritePicture(image);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
 
 }  // namespace
 
 // The box as ShowAboutBox opens it from the data folder of the working
-// directory, and SetContent's reports when a caller leaves out a path.
+// directory, SetContent's reports when a caller leaves out a path, and its
+// picture control. Decoding is proved on the picture block.
 class AboutDlgTest : public QObject {
     Q_OBJECT
 
@@ -30,115 +35,132 @@ private:
     QTemporaryDir m_dir;
     const QString m_previous = QDir::currentPath();
 
+    // A null bytes removes the file.
     void Write(const QString& name, const QByteArray& bytes) {
+        QFile::remove(name);
         QFile file(m_dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
+        if (!bytes.isNull())
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
 
 private slots:
     void initTestCase() {
-        QVERIFY(m_dir.isValid());
-        QVERIFY(QDir(m_dir.path()).mkdir("data"));
+        QVERIFY(m_dir.isValid() && QDir(m_dir.path()).mkdir("data"));
         QDir::setCurrent(m_dir.path());
     }
     void cleanupTestCase() { QDir::setCurrent(m_previous); }
-    // A picture and texts in the data folder; the picture's file as the game's
-    // board picture is tested separately, on the committed file.
-    void init() {
-        const std::vector<std::uint8_t> bytes = WritePicture(SamplePicture(40, 8, 30, 20));
-        Write("data/vexa.bmp",
-              QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
-        Write("data/vexa.dat", "p\ny\nv\n");
-    }
 
-    void opensWithTheDataFilesTextsAndSound() {
-        const QStringList ours{"Linux, Qt 6", "2026", "0.1"};  // platform, year, version
-        for (auto [dat, sound, texts, messages] :
-             {std::tuple(QByteArray("Linux, Qt 6\r\n2026\r\n0.1\r\n"), true, ours, QStringList()),
-              {"Linux, Qt 6\n2026\n0.1", false, ours, {}},
-              {"Linux\n2026\n", true, {"Linux", "2026", ""}, {}},
-              {QByteArray(), true, {"Microsoft Windows", "1998", "1.0"}, {kMissingData}}}) {
-            QFile::remove("data/vexa.dat");
-            if (!dat.isNull()) Write("data/vexa.dat", dat);  // null: no vexa.dat
-            CSoundRecorder recorder;
+    // After a good picture was shown in a control of the main window: what a
+    // second load says, and what the control shows then: the picture unscaled
+    // from its top-left corner and cut off at its edges, or nothing without a
+    // palette. The read error is the control's own box, the palette error the
+    // application's.
+    void pictureControlShowsThePictureUnscaledOrSaysWhatWentWrong() {
+        const SPictureImage image = SamplePicture(40, 8, 13, 9);
+        const QByteArray good = FileOf(image);
+        const QString read = "Error reading DIB file. (control) " + CModal::AppName(),
+                      palette = "Error creating palette from DIB. " + CModal::AppName();
+        struct SCase {
+            QByteArray bytes;  // null: no such file, and the good picture stays
+            QStringList boxes;
+            bool picture, palette;
+        };
+        for (const SCase& c : {SCase{FileOf(SamplePicture(40, 24, 8, 8)), {palette}, true, false},
+                               {"P" + good.mid(1), {read, palette}, false, false},
+                               {good.chopped(1), {read, palette}, false, false},
+                               {"", {read, palette}, false, false},
+                               {{}, {}, true, true}}) {
             CModalScript script;
-            for (int i = 0; i < messages.size(); ++i) script.Answer(CModal::IdOk);
-            QStringList seen;  // the texts, then whether it has its picture and stays on top
-            script.Answer([&](const CModal::SRequest& r) {
-                const auto* dlg = dynamic_cast<const CAboutDlg*>(r.dialog);
-                if (!dlg || !dlg->isVisible()) return int(CModal::IdOk);
-                for (int id : {CAboutDlg::IdPlatform, CAboutDlg::IdYear, CAboutDlg::IdVersion}) {
-                    const auto* label = CDialogBuilder::ControlAs<QLabel>(*dlg, id);
-                    seen << (label ? label->text() : "(no label)");
-                }
-                if (dlg->Picture().Picture() && dlg->Picture().Palette()) seen << "picture";
-                if (dlg->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) seen << "on top";
-                return int(CModal::IdOk);
-            });
-            ShowAboutBox(recorder, sound);
-
-            QCOMPARE(script.Boxes(), messages);
-            QCOMPARE(seen, (texts + QStringList{"picture", "on top"}));
-            using Cues = std::vector<CSoundRecorder::Cue>;
-            QCOMPARE(recorder.Cues(),
-                     (sound ? Cues{{"data\\vexa.wav", ESoundMode::Async}} : Cues{}));
+            QWidget mainWindow;
+            mainWindow.show();
+            auto* control = new CDibStatic(&mainWindow);
+            control->resize(10, 7);
+            Write("data/good.bmp", good);
+            Write("data/tried.bmp", c.bytes);
+            QVERIFY(control->LoadPicture("data\\good.bmp"));
+            QCOMPARE(control->LoadPicture("data\\tried.bmp"), !c.bytes.isNull());
+            QStringList texts;
+            for (const CModal::SRequest& box : script.Requests())
+                texts << box.text + (box.owner == control ? " (control)" : "") + " " + box.caption;
+            QCOMPARE(texts, c.boxes);
+            QCOMPARE(control->Picture() != nullptr, c.picture);
+            QCOMPARE(control->Palette() != nullptr, c.palette);
+            QVERIFY(mainWindow.isVisible());
+            const QImage shown = control->grab().toImage();
+            for (int y = 0; c.palette && y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    QCOMPARE(shown.pixel(x, y), SampleColor(image, x, y));
         }
     }
 
-    // On a large system font the box shrinks as it opens; it is centred at the
-    // size it ends up with.
-    void opensCentredAtItsRescaledSize() {
-        CSoundRecorder recorder;
-        CModalScript script;
-        CProbeUnits<CAboutDlg> dlg({10, 20}, recorder);
-        QPoint off(99, 99);
-        script.Answer([&](const CModal::SRequest&) {
-            off = dlg.frameGeometry().center() - dlg.screen()->availableGeometry().center();
-            return int(CModal::IdOk);
-        });
-        dlg.SetContent("data\\vexa.bmp", "data\\vexa.dat", false);
-        CModal::Run(dlg);
-        QVERIFY2(off.manhattanLength() <= 2,
-                 qPrintable(QString("off by %1,%2").arg(off.x()).arg(off.y())));
-    }
-
-    void aPathLeftOutIsReportedAndTheRestStillLoads() {
-        for (auto [picture, data, messages] : {std::tuple(false, true, QStringList{kNoImage}),
-                                               {true, false, QStringList{kNoData}},
-                                               {false, false, QStringList{kNoImage, kNoData}}}) {
+    void opensWithThePictureTextsAndSoundOfTheDataFolder() {
+        const QByteArray good = FileOf(SamplePicture(40, 8, 30, 20));
+        const QStringList ours{"Linux, Qt 6", "2026", "0.1", "picture", "on top"};
+        const QStringList defaults{"Microsoft Windows", "1998", "1.0", "picture", "on top"};
+        const QStringList missing{kApp + "Missing about box data!\nPlease reinstall Brainwick."};
+        const QStringList damaged{kApp + "Error reading DIB file.",
+                                  kApp + "Error creating palette from DIB."};
+        const QByteArray crlf("Linux, Qt 6\r\n2026\r\n0.1\r\n"), pyv("p\ny\nv\n");
+        // The texts the box showed, whether it had its picture and stayed on top;
+        // nothing when it did not open.
+        for (auto [bmp, dat, sound, boxes, seen] :
+             {std::tuple(good, crlf, true, QStringList(), ours),
+              {good, "Linux, Qt 6\n2026\n0.1", false, {}, ours},
+              {good, "Linux\n2026\n", true, {}, {"Linux", "2026", "", "picture", "on top"}},
+              {good, QByteArray(), true, missing, defaults},
+              {QByteArray(), pyv, true, {kApp + "data/vexa.bmp was not found."}, {}},
+              {"not a picture", pyv, true, damaged, {"p", "y", "v", "on top"}}}) {
+            Write("data/vexa.bmp", bmp);
+            Write("data/vexa.dat", dat);
             CSoundRecorder recorder;
             CModalScript script;
-            CAboutDlg dlg(recorder);
-            dlg.SetContent(picture ? "data\\vexa.bmp" : nullptr, data ? "data\\vexa.dat" : nullptr,
-                           true);
+            QStringList shown;
+            for (int i = 0; i < 3; ++i)
+                script.Answer([&](const CModal::SRequest& r) {
+                    const auto* dlg = dynamic_cast<const CAboutDlg*>(r.dialog);
+                    if (!dlg || !dlg->isVisible()) return int(CModal::IdOk);
+                    for (int id : {CAboutDlg::IdPlatform, CAboutDlg::IdYear, CAboutDlg::IdVersion})
+                        shown << CDialogBuilder::ControlAs<QLabel>(*dlg, id)->text();
+                    if (dlg->Picture().Picture() && dlg->Picture().Palette()) shown << "picture";
+                    if (dlg->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) shown << "on top";
+                    return int(CModal::IdOk);
+                });
+            ShowAboutBox(recorder, sound);
+
+            QCOMPARE(script.Boxes(), boxes);
+            QCOMPARE(shown, seen);
+            using Cues = std::vector<CSoundRecorder::Cue>;
+            QCOMPARE(
+                recorder.Cues(),
+                (sound && !seen.isEmpty() ? Cues{{"data\\vexa.wav", ESoundMode::Async}} : Cues{}));
+        }
+    }
+
+    // Without a picture the rest loads; on a large system font the box shrinks
+    // as it opens and is centred at the size it ends up with.
+    void aPathLeftOutIsReportedAndTheRestStillLoads() {
+        Write("data/vexa.dat", "p\ny\nv\n");
+        for (auto [data, messages] :
+             {std::pair(true, QStringList{kNoImage}), {false, QStringList{kNoImage, kNoData}}}) {
+            CSoundRecorder recorder;
+            CModalScript script;
+            for (int i = 0; i < messages.size(); ++i) script.Answer(CModal::IdOk);
+            CProbeUnits<CAboutDlg> dlg({10, 20}, recorder);
+            QPoint off(99, 99);
+            script.Answer([&](const CModal::SRequest&) {
+                off = dlg.frameGeometry().center() - dlg.screen()->availableGeometry().center();
+                return int(CModal::IdOk);
+            });
+            dlg.SetContent(nullptr, data ? "data\\vexa.dat" : nullptr, true);
             QCOMPARE(script.Boxes(), messages);
-            QCOMPARE(dlg.Picture().Picture() != nullptr, picture);
             QCOMPARE(dlg.m_strPlatform, data ? std::string("p") : std::string("Microsoft Windows"));
             QCOMPARE(dlg.m_strVersion, data ? std::string("v") : std::string("1.0"));
             QVERIFY(dlg.m_bPlaySound);
             // The sound is played from m_strSound only, left empty here: nothing plays.
             CModal::Run(dlg);
             QVERIFY(recorder.Cues().empty());
+            QVERIFY(off.manhattanLength() <= 2);
         }
-    }
-
-    // A picture file that is not there stops the box; a damaged one is the
-    // picture control's to report, and the box still opens.
-    void aMissingPictureFileKeepsTheBoxClosed() {
-        QFile::remove("data/vexa.bmp");
-        CSoundRecorder recorder;
-        CModalScript script;
-        ShowAboutBox(recorder, true);
-        QCOMPARE(script.Boxes(), QStringList{kApp + "data/vexa.bmp was not found."});
-        QVERIFY(recorder.Cues().empty());
-
-        CModalScript damaged;
-        Write("data/vexa.bmp", "not a picture");
-        ShowAboutBox(recorder, true);
-        QCOMPARE(damaged.Boxes(), (QStringList{kApp + "Error reading DIB file.",
-                                               kApp + "Error creating palette from DIB."}));
-        QCOMPARE(damaged.Requests().size(), std::size_t(3));  // the box opened after them
     }
 
     // The committed picture and texts: the picture fills its control and no
