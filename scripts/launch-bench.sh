@@ -10,8 +10,8 @@
 # started until the X server maps its first top-level window, as seen by
 # tallyfold-launch-watch (a MapNotify on the root window); the program's own
 # first paint follows shortly after. Then one more instance of each is left
-# waiting (the game in its setup dialog when xdotool is there to dismiss the
-# splash): after SETTLE seconds its resident memory (VmRSS) is read, and its
+# waiting (the game waiting for a move in its first game when xdotool is there
+# to answer the splash, the setup and the player): after SETTLE seconds its resident memory (VmRSS) is read, and its
 # idle load is the CPU time (utime + stime) it used over the next IDLE seconds.
 #
 # Environment: TALLYFOLD_GAME (game binary; default BUILD_DIR/src/app/tallyfold),
@@ -126,15 +126,28 @@ cpu() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 rss() { awk '/^VmRSS/ { print $2 }' "/proc/$1/status"; }
 start game "$game"
 game_pid=$started_pid game_watcher=$started_watcher
-# The game is measured where a player waits: in the setup dialog, once the
-# splash is dismissed with Enter (needs xdotool; without it, at the splash).
+# The game is measured where a player waits: its first game dealt, waiting
+# for a move with the caret blinking. xdotool dismisses the splash, confirms
+# the setup and adds (or picks) the player "Bench"; without it, at the splash.
 where="splash"
-if command -v xdotool >/dev/null; then
-    sleep 1
-    splash=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | head -n1 || true)
-    if [ -n "$splash" ]; then
-        xdotool windowfocus --sync "$splash" key Return
-        where="setup dialog"
+press() {  # WINDOW-NAME-REGEX KEYS...: the keys into that window, once it shows
+    local name=$1 id=""
+    shift
+    for _ in $(seq 40); do
+        id=$(xdotool search --onlyvisible --pid "$game_pid" --name "$name" 2>/dev/null | head -n1 || true)
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    [ -n "$id" ] || return 1
+    xdotool windowfocus --sync "$id" "$@"
+}
+if command -v xdotool >/dev/null && press "^About" key Return; then
+    where="setup dialog"
+    if press "Game Setup" key Return && press "Select or Add Player 1" type Bench; then
+        xdotool key Return
+        press "^Confirmation$" key Return || true
+        sleep 4  # the deal: 15 ticks of 250 ms
+        where="first game, waiting for a move"
     fi
 fi
 start minimal "$minimal"

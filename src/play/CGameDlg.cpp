@@ -130,8 +130,15 @@ void CGameDlg::ApplyColours() {
         colourText(id, Qt::white);
 }
 
+// Finding a control walks every child's properties: the window keeps what it found.
+QWidget* CGameDlg::Cached(int nId) const {
+    QWidget*& control = m_controls[nId];
+    if (!control) control = Control(nId);
+    return control;
+}
+
 QLabel* CGameDlg::Label(int nId) const {
-    return CDialogBuilder::ControlAs<QLabel>(*this, nId);
+    return qobject_cast<QLabel*>(Cached(nId));
 }
 
 void CGameDlg::SetMenu(std::function<QMenuBar*()> make) {
@@ -191,7 +198,7 @@ void CGameDlg::paintEvent(QPaintEvent* event) {
     const std::pair<int, const QBrush*> areas[] = {{IdScoresBox, &m_brScores},
                                                    {IdEquationsBox, &m_brEquations}};
     for (auto [id, brush] : areas) {
-        if (QWidget* box = Control(id)) painter.fillRect(box->geometry().adjusted(0, 10, 0, 0), *brush);
+        if (QWidget* box = Cached(id)) painter.fillRect(box->geometry().adjusted(0, 10, 0, 0), *brush);
     }
     if (m_bFirstPaint) {
         m_bFirstPaint = false;

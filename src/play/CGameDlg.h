@@ -133,6 +133,7 @@ private:
     // Writes what a control shows only when it changed since the last time,
     // so an idle tick repaints and re-describes nothing.
     void Show(QWidget* control, const std::string& text, const QString& description = {});
+    QWidget* Cached(int nId) const;
     QLabel* Label(int nId) const;
 
     CPlayerApp& m_app;
@@ -146,6 +147,7 @@ private:
     std::array<QPushButton*, 4> m_pNumber{};
     std::array<QPushButton*, 4> m_pSlot{};
     std::map<const QWidget*, std::string> m_drawn;
+    mutable std::map<int, QWidget*> m_controls;
     CCommandQueue m_commands;
     std::unique_ptr<CGameState> m_pGame;
     std::unique_ptr<CScoreCounter> m_pScoreCounter;
