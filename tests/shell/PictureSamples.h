@@ -9,11 +9,7 @@
 // flipped, shifted, scaled or mis-strided decode shows. Indexed pictures get
 // a full colour table of distinct colours.
 inline SPictureImage SamplePicture(int headerSize, int bits, int width = 11, int height = 5) {
-    SPictureImage image;
-    image.nHeaderSize = headerSize;
-    image.nWidth = width;
-    image.nHeight = height;
-    image.nBitsPerPixel = bits;
+    SPictureImage image{headerSize, width, height, bits, {}, 0, {}};
     for (std::uint32_t k = 0; bits <= 8 && k < (1u << bits); ++k)
         image.colors.push_back(0xFF000000u | (k * 0x3B1F07u + 0x102030u) % 0x1000000u);
     for (int y = 0; y < height; ++y)
@@ -26,7 +22,6 @@ inline SPictureImage SamplePicture(int headerSize, int bits, int width = 11, int
 
 // The colour of one pixel as 0xAARRGGBB.
 inline std::uint32_t SampleColor(const SPictureImage& image, int x, int y) {
-    const std::uint32_t value =
-        image.pixels[std::size_t(y) * std::size_t(image.nWidth) + std::size_t(x)];
+    const std::uint32_t value = image.pixels.at(std::size_t(y * image.nWidth + x));
     return image.nBitsPerPixel <= 8 ? image.colors[value] : 0xFF000000u | value;
 }

@@ -3,15 +3,26 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "CProbeUnits.h"
 #include "PictureSamples.h"
 #include "platform/CModal.h"
+#include "platform/CWindowPlacement.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CDibStatic.h"
 #include "support/CModalScript.h"
 #include "support/CSoundRecorder.h"
 
 namespace {
+
+// A fixed-layout dialog on a system whose dialog base units the test chooses.
+template <class TDialog>
+struct CProbeUnits : TDialog {
+    template <class... TArgs>
+    explicit CProbeUnits(SBaseUnits system, TArgs&&... args)
+        : TDialog(std::forward<TArgs>(args)...), m_system(system) {}
+    SBaseUnits SystemBaseUnits() const override { return m_system; }
+    SBaseUnits m_system;
+};
+using CProbeDlg = CProbeUnits<CFixedLayoutDlg>;
 
 // Message boxes as CModalScript::Boxes() gives them.
 const QString kApp = CModal::AppName() + "|";
@@ -26,8 +37,10 @@ QByteArray FileOf(const SPictureImage& image) {
 }  // namespace
 
 // The box as ShowAboutBox opens it from the data folder of the working
-// directory, SetContent's reports when a caller leaves out a path, and its
-// picture control. Decoding is proved on the picture block.
+// directory, SetContent's reports when a caller leaves out a path, and what it
+// is made of: the fixed-layout base (shown on the message dialog's template laid
+// out with known font units) and the picture control (decoding is proved on the
+// picture block).
 class AboutDlgTest : public QObject {
     Q_OBJECT
 
@@ -50,6 +63,38 @@ private slots:
     }
     void cleanupTestCase() { QDir::setCurrent(m_previous); }
 
+    // On 10 x 20 a coordinate becomes twice its truncated four tenths.
+    void onALargeSystemFontTheDialogAndItsControlsShrinkOnceWhenItOpens() {
+        CProbeDlg dialog({10, 20}, CDialogBuilder(136).UseBaseUnits({6, 13}));
+        QWidget* ok = dialog.Control(1);
+        QCOMPARE(ok->geometry(), QRect(96, 41, 42, 18));
+        dialog.show();
+        QCOMPARE(ok->geometry(), QRect(76, 32, 34, 14));
+        QCOMPARE(dialog.size(), QSize(186, 48));
+        dialog.hide();
+        dialog.show();
+        QCOMPARE(dialog.size(), QSize(186, 48));
+    }
+
+    void aDialogOpensInTheMiddleOfItsVisibleOwnerOrElseOfTheScreen() {
+        QWidget owner;
+        owner.setGeometry(50, 40, 500, 400);
+        owner.show();
+        for (QWidget* parent : {&owner, static_cast<QWidget*>(nullptr)}) {
+            CProbeDlg dialog({8, 16}, CDialogBuilder(136).UseBaseUnits({6, 13}), parent);
+            dialog.show();
+            const QPoint middle = parent ? owner.frameGeometry().center()
+                                         : dialog.screen()->availableGeometry().center();
+            QVERIFY((dialog.frameGeometry().center() - middle).manhattanLength() <= 4);
+        }
+        // The dialogs built without a fixed layout place themselves the same way.
+        QDialog plain(&owner);
+        plain.resize(120, 80);
+        CWindowPlacement::CentreOnOwner(plain);
+        const QPoint off = plain.frameGeometry().center() - owner.frameGeometry().center();
+        QVERIFY(off.manhattanLength() <= 4);
+    }
+
     // After a good picture was shown in a control of the main window: what a
     // second load says, and what the control shows then: the picture unscaled
     // from its top-left corner and cut off at its edges, or nothing without a
@@ -59,35 +104,31 @@ private slots:
         const SPictureImage image = SamplePicture(40, 8, 13, 9);
         const QByteArray good = FileOf(image);
         const QString read = "Error reading DIB file. (control) " + CModal::AppName(),
-                      palette = "Error creating palette from DIB. " + CModal::AppName();
-        struct SCase {
-            QByteArray bytes;  // null: no such file, and the good picture stays
-            QStringList boxes;
-            bool picture, palette;
-        };
-        for (const SCase& c : {SCase{FileOf(SamplePicture(40, 24, 8, 8)), {palette}, true, false},
-                               {"P" + good.mid(1), {read, palette}, false, false},
-                               {good.chopped(1), {read, palette}, false, false},
-                               {"", {read, palette}, false, false},
-                               {{}, {}, true, true}}) {
+                      noPalette = "Error creating palette from DIB. " + CModal::AppName();
+        // The second file (null: none, and the good picture stays), the boxes
+        // shown, whether a picture and a palette are kept.
+        for (auto [bytes, boxes, picture, palette] :
+             {std::tuple(FileOf(SamplePicture(40, 24, 8, 8)), QStringList{noPalette}, true, false),
+              {"P" + good.mid(1), {read, noPalette}, false, false},
+              {QByteArray(), {}, true, true}}) {
             CModalScript script;
             QWidget mainWindow;
             mainWindow.show();
             auto* control = new CDibStatic(&mainWindow);
             control->resize(10, 7);
             Write("data/good.bmp", good);
-            Write("data/tried.bmp", c.bytes);
+            Write("data/tried.bmp", bytes);
             QVERIFY(control->LoadPicture("data\\good.bmp"));
-            QCOMPARE(control->LoadPicture("data\\tried.bmp"), !c.bytes.isNull());
+            QCOMPARE(control->LoadPicture("data\\tried.bmp"), !bytes.isNull());
             QStringList texts;
             for (const CModal::SRequest& box : script.Requests())
                 texts << box.text + (box.owner == control ? " (control)" : "") + " " + box.caption;
-            QCOMPARE(texts, c.boxes);
-            QCOMPARE(control->Picture() != nullptr, c.picture);
-            QCOMPARE(control->Palette() != nullptr, c.palette);
+            QCOMPARE(texts, boxes);
+            QCOMPARE(control->Picture() != nullptr, picture);
+            QCOMPARE(control->Palette() != nullptr, palette);
             QVERIFY(mainWindow.isVisible());
             const QImage shown = control->grab().toImage();
-            for (int y = 0; c.palette && y < shown.height(); ++y)
+            for (int y = 0; palette && y < shown.height(); ++y)
                 for (int x = 0; x < shown.width(); ++x)
                     QCOMPARE(shown.pixel(x, y), SampleColor(image, x, y));
         }
@@ -129,10 +170,8 @@ private slots:
 
             QCOMPARE(script.Boxes(), boxes);
             QCOMPARE(shown, seen);
-            using Cues = std::vector<CSoundRecorder::Cue>;
-            QCOMPARE(
-                recorder.Cues(),
-                (sound && !seen.isEmpty() ? Cues{{"data\\vexa.wav", ESoundMode::Async}} : Cues{}));
+            const CSoundRecorder::Cue cue{"data\\vexa.wav", ESoundMode::Async};
+            QCOMPARE(recorder.Cues(), std::vector(sound && !seen.isEmpty() ? 1 : 0, cue));
         }
     }
 

@@ -24,9 +24,7 @@ class FaceButtonsTest : public QObject {
 
 private slots:
     void pieceCaptionIsCentredOnTheMiddleOfThePiece() {
-        CPiece model;
-        model.m_strCaption = "12";
-        CGamePiece piece(3000, model, nullptr, nullptr, nullptr);
+        CGamePiece piece(3000, CPiece{true, "12", 12, 0, 0, 0}, nullptr, nullptr, nullptr);
         piece.resize(89, 54);
         const QRect ink = Ink(piece, QRect(5, 5, 79, 44), 96);
         // Centred on (44, 27) give or take the side bearings and the descent.
@@ -50,9 +48,9 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(&window));
             (focused ? button : other)->setFocus();
             const QImage shot = button->grab().toImage();
-            const QList<QColor> seen = {shot.pixelColor(20, 12), shot.pixelColor(10, 2),
-                                        shot.pixelColor(36, 12), shot.pixelColor(0, 10),
-                                        shot.pixelColor(1, 10),  shot.pixelColor(1, 1)};
+            QList<QColor> seen;
+            for (QPoint at : {QPoint(20, 12), {10, 2}, {36, 12}, {0, 10}, {1, 10}, {1, 1}})
+                seen << shot.pixelColor(at);
             QCOMPARE(seen, (QList<QColor>{Qt::yellow, CSystemColors::ButtonHighlight(),
                                           CSystemColors::ButtonShadow(), focused ? dark : face,
                                           dark, focused ? dark : face}));
