@@ -111,6 +111,7 @@ void CGameState::StartGame(const CGameOptions& options) {
     m_s.m_nBestNeighbours = kUnset;
     m_s.m_nBestCase = kUnset;
     m_s.m_bGameStarted = true;
+    m_s.m_bGameInProgress = true;
     m_s.m_strTurn.clear();
     if (m_s.m_bShowQuickInstructions) m_view.ShowQuickInstructions();
     m_view.Refresh();
@@ -266,12 +267,10 @@ void CGameState::PlayCase(int nCase, bool bPlace) {
 
 // ---- the take ---------------------------------------------------------------------
 
+// Only a grey piece may be taken: the pieces of the result, on the computer's
+// turn its one piece; a better move pointed out in red is only shown.
 bool CGameState::MayTake(int nIndex) const {
-    // A better move pointed out in red is only shown: the move is over.
-    if (IsLocked() || !m_s.m_warning.empty() || !Contains(m_s.m_selectable, nIndex)) return false;
-    const CPiece& piece = m_board.Piece(nIndex);
-    if (piece.m_nValue != m_eq.m_nResult) return false;
-    return !IsComputersTurn() || nIndex == m_s.m_nBestPiece;
+    return !IsLocked() && Contains(m_s.m_selectable, nIndex);
 }
 
 CTakeOutcome CGameState::OnPieceClicked(int nIndex) {

@@ -60,7 +60,7 @@ protected:
     static std::string Board() {
         std::vector<int> values(35, -1);
         for (auto [cell, value] :
-             {std::pair{8, 7}, {12, 14}, {20, 2000}, {27, 2000}, {33, 2000}, {34, 12}})
+             {std::pair{8, 7}, {12, 14}, {13, 12}, {20, 2000}, {27, 2000}, {33, 2000}, {34, 12}})
             values[cell] = value;
         return BoardText(values);
     }
@@ -230,7 +230,7 @@ TEST_F(CGameStateTest, TheLastPieceEndsTheGameAndClosesBothRecords) {
         m_players.Seat(0, "Ann");
         m_players.Seat(1, "Bob");
         Start(false);
-        for (int cell : {8, 12, 20}) TheBoard().TakePiece(cell, 1);
+        for (int cell : {8, 12, 13, 20}) TheBoard().TakePiece(cell, 1);
         Deal(10, 2, 0);
         SetScores(one - 3, two);
         Compose("++");
@@ -279,4 +279,7 @@ TEST_F(CGameStateTest, APieceIsTakenOnlyWhenItBlinksForTheMover) {
     EXPECT_EQ(computers.m_neighbours, (std::vector<int>{27, 33}));
     EXPECT_EQ(TheBoard().Piece(34).m_nTakenBy, 2);
     EXPECT_EQ(m_game.State().m_nScore[1], 3);
+    Deal(10, 2, 0);  // a taken piece of the result no longer blinks
+    Compose("++");
+    EXPECT_EQ(m_game.State().m_selectable, std::vector<int>{13});
 }

@@ -5,6 +5,7 @@
 
 #include "play/CGameDlg.h"
 #include "play/CHintDlg.h"
+#include "shell/CGameSetupDlg.h"
 #include "play/GameFixture.h"
 #include "support/CGameDriver.h"
 #include "support/CScriptedUser.h"
@@ -16,6 +17,7 @@ using Cue = CSoundRecorder::Cue;
 const Cue kShoop{"data\\shoop.wav", ESoundMode::Sync};
 const Cue kUp{"data\\up.wav", ESoundMode::Sync};
 const Cue kNo{"data\\no.wav", ESoundMode::Async};
+const Cue kWarble{"data\\warble.wav", ESoundMode::Sync};
 
 const auto Obtainable = [](CBoard&, const CBestPiece& best) { return best.m_bFound; };
 const auto Nothing = [](CBoard&, const CBestPiece& best) { return !best.m_bFound; };
@@ -106,6 +108,7 @@ private slots:
         m_user->m_onLog = [&](const std::string& line) {
             if (line != "Better Move: Continue the game.") return;
             turnDuringBetterMove = d.Text(CGameDlg::IdTurn);
+            QVERIFY(m_dlg->Board().m_warning.contains(m_dlg->Board().Piece(best)));
             d.ClickPiece(best);  // shown in red, not to be taken
         };
         m_user->m_answers = {true};
@@ -127,9 +130,13 @@ private slots:
             m_dlg->RequestQuit();
             QVERIFY(!m_user->Saw("Confirmation: Are you sure you want to quit?"));
         };
+        // Each take flashes its taken neighbours, each with a warble.
+        int neighbours = 0;
+        m_sound.Clear();
         for (int turn = 0; turn < 40 && gameOver.empty(); ++turn) {
             if (d.FindDeal(Obtainable)) {
                 DealWhere(Obtainable);
+                neighbours += m_dlg->Game().State().m_nBestNeighbours;
                 d.PlayBest();
             } else {
                 DealWhere(Nothing);
@@ -140,6 +147,8 @@ private slots:
                                      : final[1] > final[0] ? "Game Over: Computer is the winner!"
                                                            : "Game Over: It is a tie!";
         QCOMPARE(gameOver, expected);
+        QVERIFY(neighbours > 0);
+        QCOMPARE(int(std::count(m_sound.Cues().begin(), m_sound.Cues().end(), kWarble)), neighbours);
         QCOMPARE(m_user->m_log.back(), std::string("Confirmation: Are you sure you want to quit?"));
         QVERIFY(!m_dlg->isVisible());
         CGamePlayer ann(m_players->m_clock, FnMessage{}, m_players->m_files);
@@ -171,8 +180,11 @@ private slots:
         m_user->m_answers = {true, false};
         m_user->m_onLog = [&](const std::string& line) {
             if (line.rfind("Confirm Pass", 0) == 0) m_dlg->RequestNewGame(false);
-            if (line.rfind("Tallyfold! Game Setup", 0) == 0)
-                QVERIFY(m_user->Saw("Better Move: There was a better move.\nWould you like to see it?"));
+            if (line.rfind("Tallyfold! Game Setup", 0) != 0) return;
+            QVERIFY(m_user->Saw("Better Move: There was a better move.\nWould you like to see it?"));
+            // A game is in progress: the setup offers Cancel.
+            auto* setup = m_dlg->findChild<CGameSetupDlg*>();
+            QVERIFY(setup && CDialogBuilder::Control(*setup, CModal::IdCancel)->isVisibleTo(setup));
         };
         d.Click(d.Button(CGameDlg::IdPass));
         QVERIFY(m_user->Saw("Tallyfold! Game Setup: "));
