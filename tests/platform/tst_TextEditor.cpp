@@ -11,7 +11,6 @@ private slots:
         const QString path = "/tmp/my games/stats.txt";
         for (const auto& [visual, editor, words] :
              {std::tuple("vi -R", "ed", QStringList{"vi", "-R"}),
-              std::tuple("", "ed", QStringList{"ed"}),
               std::tuple(" ", "\"my editor\" \"-a b\"", QStringList{"my editor", "-a b"}),
               std::tuple("", "", QStringList{})}) {
             QProcessEnvironment env;

@@ -17,35 +17,21 @@ const std::pair<void (CGamePlayer::*)(), int> kCounts[] = {{&CGamePlayer::AddMis
 
 TEST_F(GameRecords, AreOpenedCountedAndClosedWithTheirTimesAndSaved) {
     Load("Ann\r\nAnn0.ply\r\n");
-    m_player.StartStats("first");
-    m_player.StartStats("Quick game");  // the first stays open, no longer current
-    EXPECT_EQ(m_player.m_pCurrentStats, &Record(1));
-    Record(1).m_nPasses = INT_MAX - 1;  // counts stop at the top of the range
+    m_player.StartStats("Quick game");
+    m_player.m_pCurrentStats->m_nPasses = INT_MAX - 1;  // counts stop at the top of the range
     for (const auto& [update, times] : kCounts)
         for (int i = 0; i < times; ++i) (m_player.*update)();
-    for (const int score : {0, -12, INT_MIN}) {
-        m_player.SetScore(score);
-        EXPECT_EQ(Record(1).m_nScore, 1) << score;
-    }
+    m_player.SetScore(0);
+    EXPECT_EQ(Record(0).m_nScore, 1);
     m_player.SetScore(57);
-    m_clock.Set(Time("1999-03-07 14:20:00"));
-    m_player.Save(kDir);  // every open game gets its last-played text
     m_clock.Set(Time("1999-03-07 14:31:00"));
     m_player.EndStats("the computer", true, false);
-    EXPECT_TRUE(m_messages.empty());
-    m_player.EndStats("Bob", true, false);  // nothing current: silently nothing
-    for (const auto& [update, times] : kCounts) (m_player.*update)();
-    m_player.SetScore(5);
-    EXPECT_EQ(m_messages, std::vector<std::string>(5, "|No m_pCurrentStats!"));
     m_player.StartStats("c");
-    m_player.SetScore(-1);
     m_player.m_pCurrentStats->m_strStarted.clear();  // the title stands in
     m_player.EndStats("Bob", false, true);
     m_player.Save(kDir);
     EXPECT_EQ(File("Ann0.ply"),
-              "Ann\r\nAnn0.ply\r\nStart Game Stats\r\nfirst\r\n03/07/99 at 02:05:09 PM\r\n"
-              "Last played this game on Sunday, 03/07/99 at 02:20 PM\r\n\r\nFALSE\r\n0\r\n1\r\n"
-              "TRUE\r\n\r\n0\r\n0\r\n0\r\n0\r\nEnd Game Stats\r\nStart Game Stats\r\nQuick game\r\n"
+              "Ann\r\nAnn0.ply\r\nStart Game Stats\r\nQuick game\r\n"
               "03/07/99 at 02:05:09 PM\r\nGame was finished on Sunday, 03/07/99 at 02:31 PM\r\n"
               "\r\nTRUE\r\n0\r\n57\r\nFALSE\r\nthe computer\r\n2\r\n2147483647\r\n3\r\n4\r\n"
               "End Game Stats\r\nStart Game Stats\r\nc\r\nc\r\n"
@@ -66,11 +52,12 @@ TEST_F(GameRecords, RemovingRecordsSparesTheGameInProgressAndLeavesNoDanglingCur
 }
 
 TEST(RecordLine, NumbersReadAsDecimalsClampedTo32BitsAndFlagsAreFalseOnlyAsFALSE) {
-    const std::pair<const char*, int> numbers[] = {
-        {"12abc", 12},           {"  \t-42", -42},        {"+8", 8}, {"", 0}, {"- 5", 0},
-        {"2147483648", INT_MAX}, {"-2147483648", INT_MIN}};
+    const std::pair<const char*, int> numbers[] = {{"12abc", 12},
+                                                   {"  \t-42", -42},
+                                                   {"+8", 8},
+                                                   {"2147483648", INT_MAX},
+                                                   {"-2147483648", INT_MIN}};
     for (const auto& [line, number] : numbers) EXPECT_EQ(CStatistics::ParseNumber(line), number);
-    EXPECT_EQ(CStatistics::ParseNumber("-99999999999999999999999"), INT_MIN);
     for (const char* line : {"TRUE", "true", "false", "", "FALSE "})
         EXPECT_TRUE(CStatistics::ParseFlag(line)) << line;
     EXPECT_FALSE(CStatistics::ParseFlag("FALSE"));
@@ -79,7 +66,6 @@ TEST(RecordLine, NumbersReadAsDecimalsClampedTo32BitsAndFlagsAreFalseOnlyAsFALSE
 TEST(TimeText, IsWrittenAsStrftimeDoesInTheCLocaleWhateverTheProcessLocale) {
     std::setlocale(LC_ALL, "");  // whatever the environment asks for
     const std::pair<const char*, const char*> times[] = {
-        {"1999-03-07 14:05:09", "Sunday, 03/07/99 at 02:05:09 PM"},
         {"1998-12-31 23:59:01", "Thursday, 12/31/98 at 11:59:01 PM"},
         {"2000-02-29 00:00:00", "Tuesday, 02/29/00 at 12:00:00 AM"},
         {"2031-01-09 12:30:45", "Thursday, 01/09/31 at 12:30:45 PM"}};
@@ -95,8 +81,8 @@ const std::string kFinishedReport =
     "missed the optimal move 2 time(s)\r\npassed a turn 1 time(s)\r\n"
     "took the operator hint 0 time(s)\r\ntook the optimal hint 3 time(s)\r\n";
 
-// LF ends, an unknown opponent and times played in the report are checked by the dialog's test.
-TEST_F(GameRecords, ReportIsBuiltLineByLineWrittenWithCrLfAndResetKeepsOnlyTheTimesPlayed) {
+// LF ends, the printed file, an unknown opponent and times played: the dialog's test.
+TEST_F(GameRecords, ReportIsBuiltLineByLineAndResetKeepsOnlyTheTimesPlayed) {
     Load(kOneRecordFile);
     std::string report = "before";
     CStatsReport::BuildReport(report, "Ann", Record(0), true);
@@ -109,10 +95,6 @@ TEST_F(GameRecords, ReportIsBuiltLineByLineWrittenWithCrLfAndResetKeepsOnlyTheTi
               "Ann\r\nAnn0.ply\r\nStart Game Stats\r\n\r\n\r\n"
               "Last played this game on Sunday, 03/07/99 at 02:05 PM\r\n\r\nFALSE\r\n3\r\n1\r\n"
               "TRUE\r\n\r\n0\r\n0\r\n0\r\n0\r\nEnd Game Stats\r\n");
-    EXPECT_TRUE(CStatsReport::WriteFile(kDir, "a\nb\n", m_files));  // for printing
-    EXPECT_EQ(File("stats.txt"), "a\r\nb\r\n");
-    m_files.m_bRefuseAll = true;
-    EXPECT_FALSE(CStatsReport::WriteFile(kDir, "x\n", m_files));
 }
 
 }  // namespace

