@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <climits>
-
 #include "PictureSamples.h"
 #include "shell/CPictureBlock.h"
 

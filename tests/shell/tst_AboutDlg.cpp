@@ -4,7 +4,6 @@
 #include <QtTest>
 
 #include "PictureSamples.h"
-#include "platform/CModal.h"
 #include "platform/CWindowPlacement.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CDibStatic.h"
