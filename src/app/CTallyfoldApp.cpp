@@ -77,6 +77,12 @@ void CTallyfoldApp::OnCommand(int nCommand) {
     case IdNewPlayers:
         m_dlgMain.RequestNewGame(nCommand == IdNewPlayers);
         break;
+    case IdNewGameFromCode:
+        m_dlgMain.RequestNewGameFromCode();
+        break;
+    case IdGameCode:
+        m_dlgMain.ShowGameCode();
+        break;
     case IdPlayerStatistics:
         m_dlgMain.Commands().Submit(nCommand, [this] { OnPlayerStatistics(); });
         break;

@@ -29,6 +29,8 @@ public:
         IdNewPlayers = 32778,
         IdPlayerStatistics = 32779,
         IdDeletePlayers = 32780,
+        IdGameCode = 32781,
+        IdNewGameFromCode = 32782,
         IdHelp = 57670,  // the help key, F1
     };
 

@@ -15,8 +15,17 @@ unsigned SeedFromTime() {
 
 CSystemRandom::CSystemRandom() : CSystemRandom(SeedFromTime()) {}
 
-CSystemRandom::CSystemRandom(unsigned seed) : m_engine(seed) {}
+CSystemRandom::CSystemRandom(unsigned seed) : m_engine(seed), m_seeds(seed ^ 0x5EEDu) {}
 
 int CSystemRandom::Next() {
     return m_range(m_engine);
+}
+
+std::uint32_t CSystemRandom::NewSeed() {
+    return std::uint32_t(m_seeds());
+}
+
+void CSystemRandom::Restart(std::uint32_t nSeed) {
+    m_engine.seed(nSeed);
+    m_range.reset();
 }

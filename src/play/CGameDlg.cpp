@@ -11,6 +11,7 @@
 #include "platform/CCueTimer.h"
 #include "platform/CModal.h"
 #include "platform/CSoundCues.h"
+#include "play/CGameCodeDlg.h"
 #include "play/CHintDlg.h"
 #include "play/CMessageDlg.h"
 #include "play/CScoreCounter.h"
@@ -32,7 +33,7 @@ constexpr SBaseUnits kDesignUnits{9, 20};
 const QColor kButtonColour(35, 211, 131);
 // Keys of the commands the window itself holds in its queue; the menu's
 // commands use their own ids, which are all far above these.
-enum : int { kNewGameKey = 1, kQuitKey = 2 };
+enum : int { kNewGameKey = 1, kQuitKey = 2, kCodeGameKey = 3 };
 
 CDialogBuilder MainWindowBuilder() {
     CDialogBuilder builder(CGameDlg::kTemplate);
@@ -259,20 +260,46 @@ void CGameDlg::NewGame(bool bNewPlayers) {
     }
     if (result != CModal::IdOk) return;
     CGameOptions options = setup.Options();
-    if (bNewPlayers) {
-        m_pGame->AbandonRecords();
-        CSelectPlayer select(m_app, m_clock, this);
-        std::string* names[2] = {&options.m_strName1, &options.m_strName2};
-        for (int seat = 0; seat < (options.m_bOnePlayer ? 1 : 2); ++seat) {
-            auto& record = m_app.m_pPlayers[seat];
-            record = std::make_unique<CGamePlayer>(m_clock, [](const std::string& text, const std::string&) {
-                CModal::AppMessage(QString::fromStdString(text));
-            });
-            record->m_strName = *names[seat];
-            if (select.DoModal(seat) == CModal::IdOk) *names[seat] = record->m_strName;
-        }
-    }
+    if (bNewPlayers) SeatPlayers(options);
     m_pGame->StartGame(options);
+}
+
+void CGameDlg::SeatPlayers(CGameOptions& options) {
+    m_pGame->AbandonRecords();
+    CSelectPlayer select(m_app, m_clock, this);
+    std::string* names[2] = {&options.m_strName1, &options.m_strName2};
+    for (int seat = 0; seat < (options.m_bOnePlayer ? 1 : 2); ++seat) {
+        auto& record = m_app.m_pPlayers[seat];
+        record = std::make_unique<CGamePlayer>(m_clock, [](const std::string& text, const std::string&) {
+            CModal::AppMessage(QString::fromStdString(text));
+        });
+        record->m_strName = *names[seat];
+        if (select.DoModal(seat) == CModal::IdOk) *names[seat] = record->m_strName;
+    }
+}
+
+void CGameDlg::ShowGameCode() {
+    const std::string& code = m_pGame->State().m_strCode;
+    if (code.empty()) {
+        CModal::Message(this, QStringLiteral("No game has been started yet."),
+                        QStringLiteral("Game Code"), CModal::OkOnly, CModal::Information);
+        return;
+    }
+    CGameCodeDlg dlg(code, this);
+    CModal::Run(dlg);
+}
+
+void CGameDlg::RequestNewGameFromCode() {
+    m_commands.Submit(kCodeGameKey, [this] {
+        CGameCodeDlg dlg(m_pGame->Options(), this);
+        if (CModal::Run(dlg) != CModal::IdOk) return;
+        CGameOptions options = dlg.m_options;
+        // The same players, unless the code seats another number of them.
+        const bool seated = m_app.m_pPlayers[0] != nullptr;
+        const bool twoSeated = m_app.m_pPlayers[1] != nullptr;
+        if (!seated || twoSeated == options.m_bOnePlayer) SeatPlayers(options);
+        m_pGame->StartGame(options, dlg.m_nSeed);
+    });
 }
 
 // ---- drawing the rules' state -------------------------------------------------------

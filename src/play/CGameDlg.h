@@ -82,6 +82,11 @@ public:
     void RequestNewGame(bool bNewPlayers, bool bNoGame = false);
     // Exit and the close box as a command: asks, then closes the records and the window.
     void RequestQuit();
+    // The code of the game in progress, to copy.
+    void ShowGameCode();
+    // A game from a code as a command: its options, board and deals, with the
+    // same players unless the code seats another number of them.
+    void RequestNewGameFromCode();
 
     const CGameState& Game() const { return *m_pGame; }
     CGameState& Game() { return *m_pGame; }
@@ -100,6 +105,8 @@ protected:
 
 private:
     void NewGame(bool bNewPlayers);
+    // Releases the seats' records and chooses the options' players anew.
+    void SeatPlayers(CGameOptions& options);
     void QuitGame(int nMode);
     // Runs a click or tick of the window as one operation of the queue.
     template <typename F>

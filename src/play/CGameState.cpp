@@ -3,11 +3,14 @@
 #include <algorithm>
 
 #include "game/CCaseTable.h"
+#include "game/CGameCode.h"
 #include "game/Deal.h"
 #include "game/GameNames.h"
 #include "platform/CSoundCues.h"
+#include "platform/IRandom.h"
 #include "platform/WinPath.h"
 #include "play/IGameView.h"
+#include "players/CGameStats.h"
 #include "players/CPlayerApp.h"
 
 namespace {
@@ -79,9 +82,14 @@ bool CGameState::ReadBoard(const std::string& key) {
     return false;
 }
 
-void CGameState::StartGame(const CGameOptions& options) {
+void CGameState::StartGame(const CGameOptions& options, std::optional<std::uint32_t> nSeed) {
+    const std::uint32_t seed = nSeed ? *nSeed : m_random.NewSeed();
+    m_random.Restart(seed);
+    m_s.m_strCode = CGameCode::Make(options, seed);
     for (const auto& record : m_app.m_pPlayers) {
-        if (record) record->StartStats(options.GameTitle());
+        if (!record) continue;
+        record->StartStats(options.GameTitle());
+        record->m_pCurrentStats->m_strCode = m_s.m_strCode;
     }
     m_s.m_bShowQuickInstructions = options.m_bShowQuickInstructions;
     m_s.m_nShake = 0;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +59,7 @@ public:
         std::string m_strTurn;             // static 1031
         std::string m_strBestValue = "?";  // hidden diagnostic 1036
         std::string m_strBestCase = "?";   // hidden diagnostic 1037
+        std::string m_strCode;             // the game's code, empty before the first game
         // Board indexes that blink: grey, the pieces a click may take; red, a
         // piece only pointed out (the better move).
         std::vector<int> m_selectable;
@@ -80,7 +83,9 @@ public:
     // A fresh game: each player's record opens with the game's title, the
     // board of the options' key loads and blocks its cells, names and scores
     // reset, player one's first deal is armed; then the records are saved.
-    void StartGame(const CGameOptions& options);
+    // The random source restarts from nSeed (a game code's), or from a new
+    // seed, so that the game's code plays it again.
+    void StartGame(const CGameOptions& options, std::optional<std::uint32_t> nSeed = {});
     // The board shown until the first game starts; the window makes its cells
     // when it appears.
     void LoadStartupBoard();

@@ -52,7 +52,10 @@ bool CGamePlayer::Load(const std::string& playersDir) {
     // Line 2 repeats the file's own name. The player keeps the file it was
     // opened by, so that a damaged line here never sends a save elsewhere.
     file.ReadString(line);
+    const std::string prefix = kCodePrefix;
     while (file.ReadString(line)) {
+        if (line.rfind(prefix, 0) == 0 && !m_records.empty())
+            static_cast<CGameStats&>(*m_records.back()).m_strCode = line.substr(prefix.size());
         if (line != kRecordStart) continue;
         auto pStats = std::make_unique<CGameStats>();
         pStats->Read(file);
@@ -75,6 +78,8 @@ bool CGamePlayer::Save(const std::string& playersDir) {
             file.WriteString(std::string(kRecordStart) + "\n");
             pRecord->Write(file, m_clock);
             file.WriteString(std::string(kRecordEnd) + "\n");
+            const std::string& code = static_cast<const CGameStats&>(*pRecord).m_strCode;
+            if (!code.empty()) file.WriteString(kCodePrefix + code + "\n");
         }
         ok = file.Close();
     }

@@ -12,6 +12,7 @@ class CGamePlayer : public CPlayer {
 public:
     static constexpr const char* kRecordStart = "Start Game Stats";
     static constexpr const char* kRecordEnd = "End Game Stats";
+    static constexpr const char* kCodePrefix = "Game Code ";  // the line after a record's end
     static constexpr int kFileNumbers = 100;  // stem0.ply to stem99.ply
 
     explicit CGamePlayer(IClock& clock, FnMessage message = {},

@@ -33,6 +33,7 @@ void CGameStats::Reset() {
     m_nPasses = 0;
     m_nOperatorHints = 0;
     m_nOptimalHints = 0;
+    m_strCode.clear();
 }
 
 bool CGameStats::Read(CTextFile& file) {

@@ -19,4 +19,8 @@ public:
     int m_nPasses = 0;
     int m_nOperatorHints = 0;
     int m_nOptimalHints = 0;
+    // The game's code (letters and digits), or empty. Kept on a line of its
+    // own after the record's end line, where readers of the record's lines
+    // look for nothing: a file written here still reads as before.
+    std::string m_strCode;
 };

@@ -7,6 +7,8 @@
 #include <functional>
 
 #include "game/CBoard.h"
+#include "game/CGameCode.h"
+#include "platform/CSystemRandom.h"
 #include "play/CGameState.h"
 #include "play/GameFixture.h"
 #include "play/IGameView.h"
@@ -282,4 +284,40 @@ TEST_F(CGameStateTest, APieceIsTakenOnlyWhenItBlinksForTheMover) {
     Deal(10, 2, 0);  // a taken piece of the result no longer blinks
     Compose("++");
     EXPECT_EQ(m_game.State().m_selectable, std::vector<int>{13});
+}
+
+// A code replays its game: the same blocked cells and the same deals, and the
+// players' records keep it where the record's own lines are read unchanged.
+TEST(GameCodes, TheSameCodeGivesTheSameBoardAndDealsAndStaysInTheRecord) {
+    std::string text;
+    for (int i = 0; i < 35; ++i) text += std::to_string(i % 12) + " ," + std::to_string(i) + "\n";
+    CBoardFolder folder(text);
+    CTestPlayers players;
+    CSoundRecorder sound;
+    CFakeView view;
+    CGameOptions options;
+    options.m_nPieces = 16;
+    options.m_bShowQuickInstructions = false;
+    std::vector<std::string> seen;
+    for (int game = 0; game < 3; ++game) {
+        CSystemRandom random{unsigned(game)};
+        CGameState state(view, random, sound, players.m_app);
+        players.Seat(0, "Ann");
+        std::uint32_t seed = 0;
+        CGameOptions read;
+        // Two games of new seeds, then the first one's code.
+        if (game < 2) state.StartGame(options);
+        else if (CGameCode::Read(seen[0].substr(0, 12), read, seed)) state.StartGame(read, seed);
+        std::string cells;
+        for (int i = 0; i < 35; ++i) cells += state.Board().Piece(i).IsTaken() ? '#' : '.';
+        for (int tick = 0; tick < 15; ++tick) state.OnTimer();
+        seen.push_back(state.State().m_strCode + cells + state.Equations().m_strNumber[0] +
+                       state.Equations().m_strNumber[1] + state.Equations().m_strNumber[2]);
+    }
+    EXPECT_NE(seen[0], seen[1]);
+    EXPECT_EQ(seen[2], seen[0]);
+    CGamePlayer ann(players.m_clock, FnMessage{}, players.m_files);
+    ann.m_strFile = "Ann0.ply";
+    ASSERT_TRUE(ann.Load("/g/players/"));
+    EXPECT_EQ(static_cast<const CGameStats&>(*ann.m_records.back()).m_strCode, seen[0].substr(0, 12));
 }
