@@ -1,5 +1,8 @@
+#include <qpa/qwindowsysteminterface.h>
+
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QPushButton>
 #include <QtTest>
 
 #include "platform/CCueTimer.h"
@@ -87,6 +90,27 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(count, 0);
         QVERIFY(!timer.IsActive());
+    }
+
+    // A click the window system queues during a cue (on Pass, say, while a
+    // take's sounds play) comes once the cue is over, never inside it.
+    void inputWaitsForTheCue() {
+        QPushButton button;
+        button.resize(40, 20);
+        button.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&button));
+        int clicks = 0, clicksDuringCue = 0;
+        connect(&button, &QPushButton::clicked, [&] { ++clicks, clicksDuringCue += CSyncCue::IsPlaying(); });
+        QTimer::singleShot(20, [&button] {
+            for (auto [buttons, type] : {std::pair(Qt::LeftButton, QEvent::MouseButtonPress),
+                                         {Qt::NoButton, QEvent::MouseButtonRelease}})
+                QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                    button.windowHandle(), QPointF(20, 10), button.mapToGlobal(QPointF(20, 10)),
+                    buttons, Qt::LeftButton, type);
+        });
+        Wait(150);
+        QTRY_COMPARE(clicks, 1);
+        QCOMPARE(clicksDuringCue, 0);
     }
 };
 
