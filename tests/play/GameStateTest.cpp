@@ -201,18 +201,6 @@ TEST_F(CGameStateTest, OnlyGamesAfterTheFirstAnnounceWhoStarts) {
     EXPECT_TRUE(Logged("box : It's Ann's turn"));
 }
 
-TEST_F(CGameStateTest, PlayerTwoKeepsTheirScoreInTheirRecord) {
-    m_players.Seat(0, "Ann");
-    m_players.Seat(1, "Bob");
-    Start(false);
-    Deal(0, 0, 0);
-    m_game.OnPass();  // nothing to take: Bob's turn
-    Deal(10, 2, 0);
-    Compose("++");
-    m_game.OnPieceClicked(34);
-    EXPECT_EQ(Stats(1).m_nScore, 3);
-}
-
 TEST_F(CGameStateTest, TheOperatorHintEmptiesEverySlotAndCostsOnePoint) {
     Start();
     Deal(10, 2, 0);
