@@ -7,7 +7,7 @@
 
 #include "platform/CSystemRandom.h"
 
-TEST(SystemRandom, DrawsCoverZeroTo32767Evenly) {
+TEST(SystemRandom, DrawsCoverZeroTo32767EvenlyAndDifferFromSourceToSource) {
     CSystemRandom random(12345u);
     std::vector<int> tenths(10, 0);
     std::set<int> ends;
@@ -19,9 +19,7 @@ TEST(SystemRandom, DrawsCoverZeroTo32767Evenly) {
     }
     EXPECT_EQ(ends.size(), 2u);
     for (int count : tenths) EXPECT_NEAR(count, 20000, 1000);
-}
-
-TEST(SystemRandom, SourcesSeededAtDifferentTimesDealDifferently) {
+    // Sources seeded at different times deal differently.
     CSystemRandom first;
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
     CSystemRandom second;

@@ -76,12 +76,14 @@ TEST_F(DiskFileSystem, CreatingNeverEmptiesAFileAndReplacingKeepsItsPermissions)
     EXPECT_EQ(fs::status(m_strDir + "Ann0.ply").permissions(), fs::perms(0640));
 }
 
-// Root passes every permission bit; a folder in a file's place fails as a file cannot be read.
+// Root passes every permission bit; a folder in a file's place, or a link to itself, fails.
 TEST_F(DiskFileSystem, TellsAFileThatIsThereButCannotBeReadFromAMissingOne) {
     std::string bytes = "x";
     EXPECT_EQ(m_disk.ReadAll(m_strDir + "Ann0.ply/x", bytes), EReadResult::Missing);
     fs::create_directory(m_strDir + "Eve0.ply");
     EXPECT_EQ(m_disk.ReadAll(m_strDir + "Eve0.ply", bytes), EReadResult::Failed);
+    fs::create_symlink(m_strDir + "Bob0.ply", m_strDir + "Bob0.ply");
+    EXPECT_EQ(m_disk.ReadAll(m_strDir + "Bob0.ply", bytes), EReadResult::Failed);
     EXPECT_EQ(bytes, "");
 }
 
