@@ -1,0 +1,3 @@
+#include "CUnflushedFiles.h"
+
+bool CUnflushedFiles::Flush(int) { return true; }
