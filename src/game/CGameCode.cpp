@@ -7,12 +7,13 @@
 namespace {
 
 constexpr char kAlphabet[] = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
-constexpr int kCheckBits = 19;
+constexpr int kCheckBits = 17;
 constexpr int kSeedBits = 32;
 constexpr int kOperatorSets = 15;  // every non-empty set of the four
 constexpr int kSigns = 3;
 constexpr int kSizes = 4;
-constexpr std::uint64_t kOptionsLimit = 2ULL * kSizes * kOperatorSets * kSigns;
+constexpr int kLevels = 3;
+constexpr std::uint64_t kOptionsLimit = 2ULL * kSizes * kOperatorSets * kSigns * kLevels;
 
 int OperatorMask(const COperatorSet& ops) {
     return (ops.m_bAdd ? 1 : 0) | (ops.m_bSubtract ? 2 : 0) | (ops.m_bMultiply ? 4 : 0) |
@@ -43,11 +44,14 @@ int Digit(char c) {
 
 std::string CGameCode::Make(const CGameOptions& options, std::uint32_t nSeed) {
     const int mask = OperatorMask(options.m_operators);
-    const std::uint64_t index =
+    const std::uint64_t game =
         ((std::uint64_t(options.m_bOnePlayer ? 0 : 1) * kSizes +
           std::uint64_t(CGameOptions::SizeForPieces(options.m_nPieces))) * kOperatorSets +
          std::uint64_t(mask > 0 ? mask - 1 : 0)) * kSigns +
         std::uint64_t(options.m_nSignMode >= 0 && options.m_nSignMode < kSigns ? options.m_nSignMode : 2);
+    const std::uint64_t level =
+        std::uint64_t(options.m_nLevel >= 0 && options.m_nLevel < kLevels ? options.m_nLevel : kLevelExpert);
+    const std::uint64_t index = game * kLevels + level;
     const std::uint64_t payload = (index << kSeedBits) | nSeed;
     std::uint64_t bits = (payload << kCheckBits) | Check(payload);
     std::string code(kLength, '0');
@@ -70,6 +74,8 @@ bool CGameCode::Read(const std::string& code, CGameOptions& options, std::uint32
     std::uint64_t index = payload >> kSeedBits;
     if (index >= kOptionsLimit) return false;
     CGameOptions read = options;
+    read.m_nLevel = int(index % kLevels);
+    index /= kLevels;
     read.m_nSignMode = int(index % kSigns);
     index /= kSigns;
     const int mask = int(index % kOperatorSets) + 1;

@@ -6,11 +6,12 @@
 #include "game/CGameOptions.h"
 
 // A game as twelve letters and digits that players can read out and type:
-// its players (one or two), size, operators and signs, and the seed of the
+// its players (one or two), size, operators, signs, the computer's level and
+// the seed of the
 // random source its blocked cells and deals are drawn from. The same code
 // gives the same board and the same stream of deals. The letters are
 // Crockford's base 32 (no I, L, O or U; typed I and L count as 1, O as 0,
-// lower case as upper); nineteen bits of check refuse a mistyped code.
+// lower case as upper); seventeen bits of check refuse a mistyped code.
 class CGameCode {
 public:
     static constexpr int kLength = 12;

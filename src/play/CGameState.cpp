@@ -1,9 +1,11 @@
 #include "play/CGameState.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "game/CCaseTable.h"
 #include "game/CGameCode.h"
+#include "game/CMoveList.h"
 #include "game/Deal.h"
 #include "game/GameNames.h"
 #include "platform/CSoundCues.h"
@@ -52,6 +54,7 @@ CGameOptions CGameState::Options() const {
     options.m_nSignMode = m_s.m_nSignMode;
     options.m_bSound = SoundOn();
     options.m_bShowQuickInstructions = m_s.m_bShowQuickInstructions;
+    options.m_nLevel = m_app.m_nLevel;
     return options;
 }
 
@@ -92,6 +95,7 @@ void CGameState::StartGame(const CGameOptions& options, std::optional<std::uint3
         record->m_pCurrentStats->m_strCode = m_s.m_strCode;
     }
     m_s.m_bShowQuickInstructions = options.m_bShowQuickInstructions;
+    m_s.m_nLevel = m_app.m_nLevel = options.m_nLevel;
     m_s.m_nShake = 0;
     for (int row = 0; row < 2; ++row) m_eq.Operator(row).RemoveOperators();
     m_app.m_bSound = options.m_bSound;
@@ -246,6 +250,7 @@ void CGameState::EndDeal() {
     }
     if (IsComputersTurn()) {
         m_view.RedrawTakenMarkers();
+        if (m_s.m_nBestCase >= 0 && m_s.m_nLevel != kLevelExpert) ChooseWeakerMove();
         if (m_s.m_nBestCase >= 0) {
             m_eq.m_nResult = m_s.m_nBestValue;
             SetHighlights({m_s.m_nBestPiece}, {});
@@ -259,6 +264,34 @@ void CGameState::EndDeal() {
         }
     }
     m_s.m_bBestKept = false;
+}
+
+void CGameState::ChooseWeakerMove() {
+    const std::vector<CMove> moves = CMoveList::For(m_board, m_eq.m_nNumber[0], m_eq.m_nNumber[1],
+                                                    m_eq.m_nNumber[2]);
+    if (moves.empty()) return;
+    // Rank r of n weighs (n - r) ^ k: a beginner strays further than an intermediate.
+    const double power = m_s.m_nLevel == kLevelBeginner ? kBeginnerPower : kIntermediatePower;
+    std::vector<double> weights;
+    double total = 0;
+    for (std::size_t r = 0; r < moves.size(); ++r) {
+        weights.push_back(std::pow(double(moves.size() - r), power));
+        total += weights.back();
+    }
+    double draw = total * m_random.Next() / (kRandomRange + 1.0);
+    std::size_t chosen = 0;
+    while (chosen + 1 < moves.size() && draw >= weights[chosen]) draw -= weights[chosen++];
+    const CMove& move = moves[chosen];
+    // What the computer believes best: the move it makes leaves no better one.
+    m_s.m_nBestPiece = move.m_nIndex;
+    m_s.m_nBestCase = move.m_nCase;
+    m_s.m_nBestValue = move.m_nValue;
+    m_s.m_nBestNeighbours = move.m_nPoints - 1;
+}
+
+std::string CGameState::ComputerName() const {
+    if (m_s.m_nLevel == kLevelExpert) return "the computer";
+    return std::string("the computer (") + CGameOptions::LevelName(m_s.m_nLevel) + ")";
 }
 
 void CGameState::PlayCase(int nCase, bool bPlace) {
@@ -361,7 +394,7 @@ void CGameState::ShowBetterMove() {
 void CGameState::EndRecords(bool bFinished, bool bDidNotWinOne, bool bDidNotWinTwo) {
     CGamePlayer* one = Record(0);
     CGamePlayer* two = Record(1);
-    if (one) one->EndStats(two ? two->m_strName : "the computer", bFinished, bDidNotWinOne);
+    if (one) one->EndStats(two ? two->m_strName : ComputerName(), bFinished, bDidNotWinOne);
     if (two) two->EndStats(one ? one->m_strName : "", bFinished, bDidNotWinTwo);
 }
 

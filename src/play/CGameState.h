@@ -29,6 +29,10 @@ public:
     static constexpr int kOptimalHintCost = 3;
     static constexpr int kOperatorHintCost = 1;
     static constexpr int kCatchUpLead = 5;  // the computer must lead by more than this
+    // How steeply a weaker computer's choice favours the better pieces.
+    static constexpr double kBeginnerPower = 0.5;
+    static constexpr double kIntermediatePower = 3.0;
+    static constexpr int kRandomRange = 32767;  // IRandom::Next's highest draw
     // Hint dialog results.
     static constexpr int kHintOptimal = 1040;
     static constexpr int kHintOperators = 3;
@@ -56,6 +60,7 @@ public:
         std::array<std::string, 2> m_strName{"Name", "Name"};
         std::array<int, 2> m_nScore{0, 0};
         int m_nSignMode = 2;
+        int m_nLevel = kLevelExpert;  // the computer's
         std::string m_strTurn;             // static 1031
         std::string m_strBestValue = "?";  // hidden diagnostic 1036
         std::string m_strBestCase = "?";   // hidden diagnostic 1037
@@ -125,6 +130,10 @@ private:
     void DealTick();
     void EndDeal();
     void KeepSet(const CBestPiece& best, bool bCatchUp);
+    // A computer below Expert takes one of the obtainable pieces, drawn with
+    // weights that fall with the piece's rank, instead of the best one.
+    void ChooseWeakerMove();
+    std::string ComputerName() const;
     bool MayTake(int nIndex) const;
     void ShowBetterMove();
     void GameOver();

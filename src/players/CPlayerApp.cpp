@@ -39,6 +39,10 @@ bool CPlayerApp::InitInstance(const std::vector<std::string>& arguments) {
     m_bSound = file.Open(settings, CTextFile::ModeRead) && file.ReadString(line) && line == "TRUE";
     file.Close();
     if (file.ReadFailed()) Message("Unable to read the settings file " + settings + "!");
+    CTextFile levels(m_files);
+    if (levels.Open(AppPath(kLevelFile), CTextFile::ModeRead) && levels.ReadString(line) &&
+        line.size() == 1 && line[0] >= '0' && line[0] <= '2')
+        m_nLevel = line[0] - '0';
     return true;
 }
 
@@ -47,6 +51,10 @@ int CPlayerApp::ExitInstance() {
     file.Open(AppPath(kSettingsFile), CTextFile::ModeCreate);
     file.WriteString(m_bSound ? "TRUE\n" : "FALSE\n");
     file.Close();
+    CTextFile levels(m_files);
+    levels.Open(AppPath(kLevelFile), CTextFile::ModeCreate);
+    levels.WriteString(std::to_string(m_nLevel) + "\n");
+    levels.Close();
     return 0;
 }
 

@@ -16,6 +16,9 @@
 class CPlayerApp {
 public:
     static constexpr const char* kSettingsFile = "Data\\Sound.dat";
+    // The computer's level, one line "0".."2", beside the sound switch whose
+    // file stays as it always was.
+    static constexpr const char* kLevelFile = "Data\\Computer.dat";
     static constexpr const char* kPlayersFolder = "players\\";
     static constexpr const char* kDataFolder = "Data\\";
     // The working directory at start-up; empty when it cannot be found.
@@ -47,6 +50,7 @@ public:
 
     std::string m_strAppDir;  // the working directory at start-up with a trailing "/"
     bool m_bSound = false;
+    int m_nLevel = 2;  // the computer's strength for the next game, 0..2 (2: the design's)
     std::unique_ptr<CGamePlayer> m_pPlayers[2];  // seat 0 player one, seat 1 player two
 
 protected:

@@ -29,6 +29,8 @@ enum : int {
     kCancel = 2,
     kPlaySounds = 1050,
     kQuickInstructions = 1051,
+    kBeginner = 1052,  // the computer's levels, 1052..1054
+    kExpert = 1054,
 };
 
 int CheckedIndex(const QButtonGroup* group, int nFirstId) {
@@ -53,11 +55,12 @@ CGameSetupDlg::CGameSetupDlg(QWidget* parent) : QDialog(parent) {
         connect(CDialogBuilder::ControlAs<QCheckBox>(*this, id), &QCheckBox::clicked, this,
                 [this] { ValidateSetup(); });
     }
+    // Player two's name is for two players, the computer's level for one.
+    for (int id : {kOnePlayer, kTwoPlayers}) {
+        connect(CDialogBuilder::ControlAs<QRadioButton>(*this, id), &QRadioButton::clicked, this,
+                [this, id] { EnableSeats(id == kTwoPlayers); });
+    }
     QWidget* player2 = CDialogBuilder::Control(*this, kPlayer2Edit);
-    connect(CDialogBuilder::ControlAs<QRadioButton>(*this, kOnePlayer), &QRadioButton::clicked,
-            player2, [player2] { player2->setEnabled(false); });
-    connect(CDialogBuilder::ControlAs<QRadioButton>(*this, kTwoPlayers), &QRadioButton::clicked,
-            player2, [player2] { player2->setEnabled(true); });
     CDialogBuilder::Control(*this, kPlayer1Edit)
         ->setAccessibleName(QStringLiteral("Player one's name"));
     player2->setAccessibleName(QStringLiteral("Player two's name"));
@@ -74,6 +77,7 @@ void CGameSetupDlg::SetOptions(const CGameOptions& options, bool bCanCancel,
     m_nSigns = options.m_nSignMode;
     m_nSize = CGameOptions::SizeForPieces(options.m_nPieces);
     m_bQuickInstructions = options.m_bShowQuickInstructions;
+    m_nLevel = options.m_nLevel;
     m_bPlayersSelectable = bPlayersSelectable;
 }
 
@@ -87,6 +91,7 @@ CGameOptions CGameSetupDlg::Options() const {
     options.m_nSignMode = m_nSigns;
     options.m_bSound = m_bPlaySounds;
     options.m_bShowQuickInstructions = m_bQuickInstructions;
+    options.m_nLevel = m_nLevel;
     return options;
 }
 
@@ -153,7 +158,7 @@ void CGameSetupDlg::OnInitDialog() {
 }
 
 void CGameSetupDlg::OnFirstPaint() {
-    CDialogBuilder::Control(*this, kPlayer2Edit)->setEnabled(m_nPlayers == 1);
+    EnableSeats(m_nPlayers == 1);
     if (!m_bCanCancel) {
         m_pCancel->hide();
         m_pQuitGame->show();
@@ -172,6 +177,7 @@ void CGameSetupDlg::FillControls() {
     CheckIndex(Group(kOnePlayer), kOnePlayer, m_nPlayers);
     CheckIndex(Group(kPositive), kPositive, m_nSigns);
     CheckIndex(Group(kQuick), kQuick, m_nSize);
+    CheckIndex(Group(kBeginner), kBeginner, m_nLevel);
     const std::pair<int, bool> boxes[] = {
         {kAddition, m_operators.m_bAdd},      {kSubtraction, m_operators.m_bSubtract},
         {kMultiplication, m_operators.m_bMultiply}, {kDivision, m_operators.m_bDivide},
@@ -200,6 +206,7 @@ void CGameSetupDlg::ReadControls() {
     m_nPlayers = CheckedIndex(Group(kOnePlayer), kOnePlayer);
     m_nSigns = CheckedIndex(Group(kPositive), kPositive);
     m_nSize = CheckedIndex(Group(kQuick), kQuick);
+    m_nLevel = CheckedIndex(Group(kBeginner), kBeginner);
     m_operators = CheckedOperators();
     m_strPlayer1 = CDialogBuilder::ControlAs<QLineEdit>(*this, kPlayer1Edit)->text();
     m_strPlayer2 = CDialogBuilder::ControlAs<QLineEdit>(*this, kPlayer2Edit)->text();
@@ -209,6 +216,11 @@ void CGameSetupDlg::ReadControls() {
 
 QButtonGroup* CGameSetupDlg::Group(int nFirstId) const {
     return findChild<QButtonGroup*>(QStringLiteral("group%1").arg(nFirstId));
+}
+
+void CGameSetupDlg::EnableSeats(bool bTwoPlayers) {
+    CDialogBuilder::Control(*this, kPlayer2Edit)->setEnabled(bTwoPlayers);
+    for (int id = kBeginner; id <= kExpert; ++id) CDialogBuilder::Control(*this, id)->setEnabled(!bTwoPlayers);
 }
 
 COperatorSet CGameSetupDlg::CheckedOperators() const {

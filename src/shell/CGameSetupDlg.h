@@ -35,7 +35,7 @@ public:
     bool ValidateSetup();
 
     // Radio indexes count from the group's first button; -1 when none is checked.
-    int m_nPlayers = 0, m_nSigns = 2, m_nSize = 1;
+    int m_nPlayers = 0, m_nSigns = 2, m_nSize = 1, m_nLevel = kLevelExpert;
     COperatorSet m_operators{false, false, false, false};
     bool m_bPlaySounds = false;
     bool m_bQuickInstructions = false;
@@ -60,6 +60,7 @@ private:
     QButtonGroup* Group(int nFirstId) const;
     bool IsChecked(int nId) const;
     COperatorSet CheckedOperators() const;
+    void EnableSeats(bool bTwoPlayers);
 
     QPushButton* m_pQuitGame = nullptr;
     QPushButton* m_pCancel = nullptr;

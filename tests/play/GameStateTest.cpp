@@ -309,3 +309,24 @@ TEST(GameCodes, TheSameCodeGivesTheSameBoardAndDealsAndStaysInTheRecord) {
     ASSERT_TRUE(ann.Load("/g/players/"));
     EXPECT_EQ(static_cast<const CGameStats&>(*ann.m_records.back()).m_strCode, seen[0].substr(0, 12));
 }
+
+// A beginner draws among the pieces the numbers reach, the better ones
+// weighing more: the last draw of the range takes the lesser piece, and the
+// record names the computer's level.
+TEST_F(CGameStateTest, AWeakerComputerDrawsItsPieceAndIsNamedInTheRecord) {
+    m_players.Seat(0, "Ann");
+    CGameOptions options;
+    options.m_nLevel = kLevelBeginner;
+    options.m_bShowQuickInstructions = false;
+    m_game.StartGame(options);
+    Deal(0, 0, 0);
+    m_game.OnPass();  // nothing to take: the computer's turn
+    m_random.Deal(10, 2, 0);  // 12 at cells 34 and 13, ranked in that order
+    m_random.m_draws.push_back(32767);
+    for (int tick = 0; tick < 15; ++tick) m_game.OnTimer();
+    EXPECT_EQ(m_game.State().m_selectable, std::vector<int>{13});
+    EXPECT_EQ(m_game.OnPieceClicked(13).m_eKind, CTakeOutcome::Taken);
+    m_game.AbandonRecords();
+    EXPECT_EQ(m_players.m_files.m_files["/g/players/Ann0.ply"].find("the computer (beginner)") !=
+                  std::string::npos, true);
+}

@@ -251,7 +251,7 @@ private:
         options.m_bShowQuickInstructions = false;
         m_dlg->Game().StartGame(options);
         // The first paint, which finds the game started and opens nothing.
-        QTest::qWait(20);
+        for (int i = 0; i < 500 && m_dlg->Commands().IsBusy(); ++i) QTest::qWait(10);
         return *m_drive;
     }
 

@@ -55,7 +55,7 @@ SOutcome Run(CGameSetupDlg& dlg, const QStringList& steps) {
                 control->show(), QTest::keyClicks(control, step.section(':', 1));
             if (auto* button = qobject_cast<QAbstractButton*>(control)) button->click();
         }
-        for (int id : {1016, 1017, 1019, 1049, 2}) {
+        for (int id : {1016, 1017, 1019, 1049, 2, 1052}) {
             const QWidget* w = CDialogBuilder::Control(dlg, id);
             out.state +=
                 QString::number(id == 1049 || id == 2 ? w->isVisibleTo(&dlg) : w->isEnabled());
@@ -70,8 +70,8 @@ SOutcome Run(CGameSetupDlg& dlg, const QStringList& steps) {
     const int result = CModal::Run(dlg);
     if (out.result != -1) out.result = result;
     const CGameOptions o = dlg.Options();
-    out.members = QString::asprintf("%d%d%d %d%d%d%d%d%d ", !o.m_bOnePlayer,
-                                    CGameOptions::SizeForPieces(o.m_nPieces), o.m_nSignMode,
+    out.members = QString::asprintf("%d%d%d%d %d%d%d%d%d%d ", !o.m_bOnePlayer,
+                                    CGameOptions::SizeForPieces(o.m_nPieces), o.m_nSignMode, o.m_nLevel,
                                     o.m_operators.m_bAdd, o.m_operators.m_bSubtract,
                                     o.m_operators.m_bMultiply, o.m_operators.m_bDivide, o.m_bSound,
                                     o.m_bShowQuickInstructions) +
@@ -97,29 +97,30 @@ private slots:
         const QStringList edits = {
             "1017", "1030", "1025", "1020", "1050", "1051", "1019:cdefghijklmnop"};
         const SRow rows[] = {
-            {"D 1", {"1"}, {"div1025"}, -1, "11001 1025 "},
-            {"A 1", {"1", "1"}, {"pos1024"}, 1, "11001 1024", "010 100000 Ann,Bo"},
-            {"A -1", {"1"}, {"pos1024"}, -1, "11001 1024 "},
-            {"MS 2", {"1021"}, {"pos1024"}, -1, "11001 1024 "},
-            {"SA 0", {"1020"}, {"neg1026"}, -1, "11001 1026 "},
-            {"S 0", {"1", "1"}, {"neg1026"}, 1, "11001 1026"},
-            {"SD 0", {"1"}, {"neg1026"}, -1, "11001 1026 "},
-            {"SD 1", {"1"}, {}, 1, "11001 1025"},
-            {"SM 0", {"1"}, {}, 1, "11001 1024"},
-            {"SM 1", {"1"}, {}, 1, "11001 1025"},
-            {"SM 2", {"1"}, {}, 1, "11001 1026"},
-            {"A 0", {"1020", "1"}, {"none1024", "none1024"}, -1, "11001 1024 "},
-            {"A 0 q", {"1049"}, {"quit1024"}, -1, "11010 1024 "},
-            {"A 0 q", {"yes", "1049"}, {"quit1024"}, 1049, "11010 1024"},
-            {"A 0 q", {"esc"}, {}, 2, "11010 1024"},
-            {"A 0 t", {"close", "2"}, {}, 2, "11101 1024"},
-            {"A 0 tf", {"close"}, {}, -1, "00101 1024 "},
-            {"A 0", {"1017"}, {}, -1, "11101 1024 "},
-            {"A 0 t", {"1016"}, {}, -1, "11001 1024 "},
-            {"A 0 L", {"1"}, {}, 1, "11001 1024", "010 100000 " + kLong + ",Bo"},
-            {"A 0 L", {"1018:\b", "1"}, {"long1024"}, -1, "11001 1024 id1018"},
-            {"SM 2", edits + QStringList{"1"}, {}, 1, "11101 1025", "131 111011 Ann,Bocdefghijkl"},
-            {"SM 2", edits + QStringList{"esc"}, {}, 2, "11101 1025", "012 011000 Ann,Bo"},
+            {"D 1", {"1"}, {"div1025"}, -1, "110011 1025 "},
+            {"A 1", {"1", "1"}, {"pos1024"}, 1, "110011 1024", "0102 100000 Ann,Bo"},
+            {"A -1", {"1"}, {"pos1024"}, -1, "110011 1024 "},
+            {"MS 2", {"1021"}, {"pos1024"}, -1, "110011 1024 "},
+            {"SA 0", {"1020"}, {"neg1026"}, -1, "110011 1026 "},
+            {"S 0", {"1", "1"}, {"neg1026"}, 1, "110011 1026"},
+            {"SD 0", {"1"}, {"neg1026"}, -1, "110011 1026 "},
+            {"SD 1", {"1"}, {}, 1, "110011 1025"},
+            {"SM 0", {"1"}, {}, 1, "110011 1024"},
+            {"SM 1", {"1"}, {}, 1, "110011 1025"},
+            {"SM 2", {"1"}, {}, 1, "110011 1026"},
+            {"A 0", {"1020", "1"}, {"none1024", "none1024"}, -1, "110011 1024 "},
+            {"A 0 q", {"1049"}, {"quit1024"}, -1, "110101 1024 "},
+            {"A 0 q", {"yes", "1049"}, {"quit1024"}, 1049, "110101 1024"},
+            {"A 0 q", {"esc"}, {}, 2, "110101 1024"},
+            {"A 0 t", {"close", "2"}, {}, 2, "111010 1024"},
+            {"A 0 tf", {"close"}, {}, -1, "001010 1024 "},
+            {"A 0", {"1017"}, {}, -1, "111010 1024 "},
+            {"A 0 t", {"1016"}, {}, -1, "110011 1024 "},
+            {"A 0 L", {"1"}, {}, 1, "110011 1024", "0102 100000 " + kLong + ",Bo"},
+            {"A 0", {"1052", "1"}, {}, 1, "110011 1024", "0100 100000 Ann,Bo"},
+            {"A 0 L", {"1018:\b", "1"}, {"long1024"}, -1, "110011 1024 id1018"},
+            {"SM 2", edits + QStringList{"1"}, {}, 1, "111010 1025", "1312 111011 Ann,Bocdefghijkl"},
+            {"SM 2", edits + QStringList{"esc"}, {}, 2, "111010 1025", "0122 011000 Ann,Bo"},
         };
         for (const SRow& row : rows) {
             const QString ops = row.setup.section(' ', 0, 0), flags = row.setup.section(' ', 2);

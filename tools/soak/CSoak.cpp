@@ -8,7 +8,8 @@ CSoak::CSoak(unsigned seed, const std::string& playersRoot, ISound& sound)
     : m_pick(seed),
       m_random(seed),
       m_app({}, [playersRoot] { return playersRoot; }),
-      m_game(*this, m_random, sound, m_app) {
+      m_user(*this, sound),
+      m_game(m_user.Game()) {
     m_app.InitInstance({});
 }
 
@@ -42,13 +43,13 @@ void CSoak::StartRandomGame() {
     }
     m_tally = STally{};
     m_nGameMoves = 0;
-    m_bNextGame = false;
+    m_user.m_bNextGame = false;
     m_game.StartGame(options);
     for (int i = 0; i < kCells; ++i) m_tally.owner[std::size_t(i)] = m_game.Board().Piece(i).m_nTakenBy;
 }
 
 bool CSoak::Turn() {
-    for (int tick = 0; tick < CGameState::kDealTicks; ++tick) m_game.OnTimer();
+    m_user.Deal();
     m_nMover = m_game.CurrentPlayer();
     const CGameState::SState& state = m_game.State();
     if (!m_game.IsComputersTurn()) {
@@ -59,7 +60,7 @@ bool CSoak::Turn() {
     ++m_nMoves;
     if (!m_strFailure.empty()) return false;
     // The window holds the next game until the move that ended this one returns.
-    if (m_bNextGame) {
+    if (m_user.m_bNextGame) {
         ++m_nGames;
         StartRandomGame();
         return true;
@@ -95,36 +96,15 @@ void CSoak::HumanMove() {
     if (state.m_nBestValue == kNoResult || roll < 25) {
         m_game.OnPass();
     } else if (roll < 45 && weakerCase != kUnset) {
-        if (Compose(weakerCase)) Take(weakerPiece);
-    } else if (Compose(state.m_nBestCase)) {
+        if (m_user.Compose(weakerCase)) Take(weakerPiece);
+    } else if (m_user.Compose(state.m_nBestCase)) {
         Take(state.m_nBestPiece);
     }
 }
 
-// Writes case k's equation as a user clicks it: slots emptied, operators
-// stepped round to the case's, numbers in slot order.
-bool CSoak::Compose(int nCase) {
-    const std::optional<CCaseEntry> entry = CCaseTable::Entry(nCase);
-    const CEquations& eq = m_game.Equations();
-    if (!entry) return false;
-    for (int s = CEquations::kSlots - 1; s >= 0; --s) {
-        if (eq.m_bSlotEnabled[s]) m_game.OnSlotClicked(s);
-    }
-    const char ops[2] = {entry->m_cFirst, entry->m_cSecond};
-    for (int row = 0; row < 2; ++row) {
-        for (int i = 0; i < 4 && eq.Operator(row).GetOperator() != ops[row]; ++i) m_game.OnOperatorClicked(row);
-        if (eq.Operator(row).GetOperator() != ops[row]) return false;
-    }
-    for (int k : entry->m_nSlot) {
-        if (!eq.m_bNumberEnabled[k]) return false;
-        m_game.OnNumberClicked(k);
-    }
-    return true;
-}
-
 void CSoak::Take(int nIndex) {
     const CTakeOutcome take = m_game.OnPieceClicked(nIndex);
-    if (take.m_eKind != CTakeOutcome::Taken || m_bNextGame) return;
+    if (take.m_eKind != CTakeOutcome::Taken || m_user.m_bNextGame) return;
     m_tally.points[std::size_t(take.m_nPlayer)] += take.m_nPoints;
     m_tally.owner[std::size_t(nIndex)] = take.m_nPlayer + 1;
 }
@@ -158,27 +138,31 @@ bool CSoak::Check() {
 
 // ---- the user -----------------------------------------------------------------------
 
-void CSoak::ShowMessage(const std::string& title, const std::string& text) {
-    const std::size_t seat = std::size_t(m_nMover);
+CSoak::CUser::CUser(CSoak& soak, ISound& sound) : CHeadlessGame(soak.m_random, sound, soak.m_app), m_soak(soak) {}
+
+void CSoak::CUser::ShowMessage(const std::string& title, const std::string& text) {
+    STally& tally = m_soak.m_tally;
+    const std::size_t seat = std::size_t(m_soak.m_nMover);
     if (title != "Hint") return;
     const bool operators = text == "The operators have been set.";
-    m_tally.hintCost[seat] += operators ? CGameState::kOperatorHintCost : CGameState::kOptimalHintCost;
-    ++(operators ? m_tally.operators : m_tally.optimal)[seat];
+    tally.hintCost[seat] += operators ? CGameState::kOperatorHintCost : CGameState::kOptimalHintCost;
+    ++(operators ? tally.operators : tally.optimal)[seat];
 }
 
-bool CSoak::Ask(const std::string&, const std::string& caption) {
-    const bool yes = Chance(caption == "Confirm Pass" ? 70 : 50);
-    if (caption == "Better Move") ++m_tally.missed[std::size_t(m_nMover)];
+bool CSoak::CUser::Ask(const std::string&, const std::string& caption) {
+    const bool yes = m_soak.Chance(caption == "Confirm Pass" ? 70 : 50);
+    const std::size_t seat = std::size_t(m_soak.m_nMover);
+    if (caption == "Better Move") ++m_soak.m_tally.missed[seat];
     // A confirmed pass counts only when a piece was on offer, which is when it is asked.
-    if (caption == "Confirm Pass" && yes) ++m_tally.passes[std::size_t(m_nMover)];
+    if (caption == "Confirm Pass" && yes) ++m_soak.m_tally.passes[seat];
     return yes;
 }
 
-void CSoak::Notify(const std::string& text, const std::string& caption) {
-    if (caption == "File Error") Fail(text + " (the soak needs the game's data folder)", m_nMover);
+void CSoak::CUser::Notify(const std::string& text, const std::string& caption) {
+    if (caption == "File Error") m_soak.Fail(text + " (the soak needs the game's data folder)", m_soak.m_nMover);
 }
 
-int CSoak::RunHintDialog() {
-    const int roll = Percent();
+int CSoak::CUser::RunHintDialog() {
+    const int roll = m_soak.Percent();
     return roll < 40 ? CGameState::kHintOptimal : roll < 80 ? CGameState::kHintOperators : 2;
 }

@@ -7,8 +7,7 @@
 #include "game/GameConstants.h"
 #include "platform/CSystemClock.h"
 #include "platform/CSystemRandom.h"
-#include "play/CGameState.h"
-#include "play/IGameView.h"
+#include "CHeadlessGame.h"
 #include "players/CPlayerApp.h"
 
 class ISound;
@@ -19,7 +18,7 @@ class ISound;
 // every move it checks that each score equals the points taken minus the
 // hints paid, that no piece was taken twice or changed hands, and that the
 // records agree with what happened.
-class CSoak : private IGameView {
+class CSoak {
 public:
     static constexpr int kMaxGameMoves = 400;
 
@@ -46,33 +45,29 @@ private:
     void StartRandomGame();
     bool Turn();
     void HumanMove();
-    bool Compose(int nCase);
     void Take(int nIndex);
     bool Check();
     bool Fail(const std::string& what, int nSeat);
 
-    // IGameView: what a user would see is answered or counted here.
-    void Refresh() override {}
-    void ShowMessage(const std::string& title, const std::string& text) override;
-    bool Ask(const std::string& text, const std::string& caption) override;
-    void Notify(const std::string& text, const std::string& caption) override;
-    int RunHintDialog() override;
-    void CountScore(int, int) override {}
-    void ResetScores() override {}
-    void BoardLoaded() override {}
-    void CellsBlocked() override {}
-    void HighlightsChanged() override {}
-    void ShowTake(const CTakeOutcome&) override {}
-    void RedrawTakenMarkers() override {}
-    void NextGame() override { m_bNextGame = true; }
-    void ShowQuickInstructions() override {}
-    void CloseWindow() override {}
+    // The user: answers what a user would see, and counts it.
+    class CUser : public CHeadlessGame {
+    public:
+        CUser(CSoak& soak, ISound& sound);
+
+    private:
+        void ShowMessage(const std::string& title, const std::string& text) override;
+        bool Ask(const std::string& text, const std::string& caption) override;
+        void Notify(const std::string& text, const std::string& caption) override;
+        int RunHintDialog() override;
+        CSoak& m_soak;
+    };
 
     std::mt19937 m_pick;
     CSystemRandom m_random;
     CSystemClock m_clock;
     CPlayerApp m_app;
-    CGameState m_game;
+    CUser m_user;
+    CGameState& m_game;
     STally m_tally;
     std::string m_strFailure;
     int m_nGames = 0;
@@ -80,5 +75,4 @@ private:
     int m_nAbandoned = 0;
     long m_nMoves = 0;
     int m_nMover = 0;
-    bool m_bNextGame = false;
 };

@@ -1,0 +1,106 @@
+// tallyfold-strength [GAMES]      (GAMES per level: 1000)
+//
+// Plays seeded one-player games on the committed boards with no window: a
+// stand-in for player one always writes and takes the best piece (it never
+// passes while a piece is on offer, takes no hint), against the computer at
+// each level. Prints, per level, the stand-in's win rate and both sides' mean
+// points per move. Sizes, operators and signs vary from game to game as a
+// class's games would; the same games are played against every level.
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
+#include "CHeadlessGame.h"
+#include "game/SetupRules.h"
+#include "platform/CSystemRandom.h"
+#include "platform/ISound.h"
+#include "players/CPlayerApp.h"
+
+namespace {
+
+class CSilence : public ISound {
+public:
+    void Play(const std::string&, ESoundMode) override {}
+};
+
+struct SResult {
+    int games = 0, wins = 0, ties = 0, unfinished = 0;
+    long moves[2] = {0, 0}, points[2] = {0, 0};
+};
+
+constexpr int kMaxMoves = 400;  // some boards hold pieces no deal reaches
+
+CGameOptions GameOptions(std::mt19937& pick, int nLevel) {
+    std::uniform_int_distribution<int> percent(0, 99);
+    CGameOptions options;
+    do {
+        options.m_operators = COperatorSet{percent(pick) < 60, percent(pick) < 60, percent(pick) < 60,
+                                           percent(pick) < 40};
+        options.m_nSignMode = percent(pick) % 3;
+    } while (BrokenSetupRule(options.m_operators, options.m_nSignMode) != ESetupRule::Valid);
+    options.m_nPieces = CGameOptions::PiecesForSize(percent(pick) % 4);
+    options.m_bShowQuickInstructions = false;
+    options.m_nLevel = nLevel;
+    return options;
+}
+
+void Play(CHeadlessGame& headless, const CGameOptions& options, std::uint32_t seed, SResult& result) {
+    CGameState& game = headless.Game();
+    headless.m_bNextGame = false;
+    game.StartGame(options, seed);
+    std::array<int, 2> before{};
+    for (int move = 0; move < kMaxMoves && !headless.m_bNextGame; ++move) {
+        headless.Deal();
+        const int mover = game.CurrentPlayer();
+        before = game.State().m_nScore;
+        const CGameState::SState& state = game.State();
+        if (state.m_nBestCase < 0) {
+            if (mover == 0) game.OnPass();  // the computer passes by itself
+        } else if (mover == 1 || headless.Compose(state.m_nBestCase)) {
+            game.OnPieceClicked(state.m_nBestPiece);
+        }
+        ++result.moves[mover];
+        result.points[mover] += game.State().m_nScore[std::size_t(mover)] - before[std::size_t(mover)];
+    }
+    ++result.games;
+    if (!headless.m_bNextGame) return void(++result.unfinished);
+    // The game ended inside the last move: its scores are still the state's.
+    const auto& score = game.State().m_nScore;
+    if (score[0] > score[1]) ++result.wins;
+    if (score[0] == score[1]) ++result.ties;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const int games = argc > 1 ? std::atoi(argv[1]) : 1000;
+    if (chdir(TALLYFOLD_DATA_DIR "/..") != 0) {
+        std::fprintf(stderr, "tallyfold-strength: cannot enter %s/..\n", TALLYFOLD_DATA_DIR);
+        return 2;
+    }
+    CSilence sound;
+    CSystemRandom random(1);
+    CPlayerApp app({});
+    CHeadlessGame headless(random, sound, app);
+    std::printf("%d games per level against a best-move stand-in:\n", games);
+    std::printf("%-13s %8s %8s %12s %16s %10s\n", "level", "wins", "ties", "win rate",
+                "points/move", "unfinished");
+    for (int level : {kLevelBeginner, kLevelIntermediate, kLevelExpert}) {
+        std::mt19937 pick(7);  // the same games for every level
+        SResult result;
+        for (int i = 0; i < games; ++i) {
+            const CGameOptions options = GameOptions(pick, level);
+            Play(headless, options, std::uint32_t(pick()), result);
+        }
+        const int finished = result.games - result.unfinished;
+        std::printf("%-13s %8d %8d %11.1f%% %7.2f vs %5.2f %10d\n", CGameOptions::LevelName(level),
+                    result.wins, result.ties, 100.0 * result.wins / (finished ? finished : 1),
+                    double(result.points[0]) / double(result.moves[0] ? result.moves[0] : 1),
+                    double(result.points[1]) / double(result.moves[1] ? result.moves[1] : 1),
+                    result.unfinished);
+    }
+    return 0;
+}
