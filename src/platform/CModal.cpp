@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -92,6 +93,21 @@ int CModal::Message(QWidget* owner, const QString& text, const QString& caption,
     request.buttons = buttons;
     request.icon = icon;
     return answerer(request);
+}
+
+QString CModal::SaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
+                             const QString& filter) {
+    const Answerer answerer = TheAnswerer();
+    if (!answerer) return QFileDialog::getSaveFileName(owner, caption, suggested, filter);
+
+    QString chosen;
+    SRequest request;
+    request.owner = owner;
+    request.caption = caption;
+    request.text = suggested;
+    request.fileName = &chosen;
+    request.filter = filter;
+    return answerer(request) == IdOk ? chosen : QString();
 }
 
 int CModal::AppMessage(const QString& text, EButtons buttons, EIcon icon) {

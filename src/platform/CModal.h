@@ -32,6 +32,11 @@ public:
         QString text;               // message-box text; empty for dialogs
         EButtons buttons = OkOnly;
         EIcon icon = NoIcon;
+        // Set for a save-file dialog only, whose text is the suggested name and
+        // filter its file types: the answerer writes the chosen name here and
+        // returns IdOk; any other result, or no name, is a cancel.
+        QString* fileName = nullptr;
+        QString filter;
     };
     // Returns the result the user would have chosen. For a dialog the answerer
     // may operate its widgets (click OK, type a name) and return dialog->result().
@@ -45,6 +50,10 @@ public:
     // The application's own box: its caption is the application's name.
     static int AppMessage(const QString& text, EButtons buttons = OkOnly,
                           EIcon icon = Exclamation);
+    // The desktop's dialog for the name of a file to write, suggesting one; an
+    // existing file is confirmed there. Empty when the user cancels.
+    static QString SaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
+                                const QString& filter);
     static QString AppName() { return QStringLiteral("Tallyfold"); }
 
     // Tests only: null restores the real dialogs.
