@@ -12,7 +12,7 @@ packages=(
     qt6-base-dev qt6-base-private-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
-    pulseaudio pulseaudio-utils
+    pulseaudio pulseaudio-utils python3
 )
 
 missing=()

@@ -1,11 +1,13 @@
 #include "players/CStatisticsDlg.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStandardPaths>
 
 #include "platform/CDialogBuilder.h"
 #include "platform/CModal.h"
@@ -13,7 +15,10 @@
 #include "players/CGameStats.h"
 #include "players/CPlayer.h"
 #include "players/CPlayerApp.h"
+#include "players/CProgressChart.h"
+#include "players/CProgressSummary.h"
 #include "players/CStatistics.h"
+#include "players/CStatsCsv.h"
 #include "players/CStatsReport.h"
 #include "players/CUserMessage.h"
 #include "players/ShownText.h"
@@ -29,7 +34,11 @@ const CStatistics* RecordOf(const QListWidgetItem& entry) {
 }  // namespace
 
 CStatisticsDlg::CStatisticsDlg(CPlayerApp& app, QWidget* parent) : QDialog(parent), m_app(app) {
-    CDialogBuilder(kTemplate).Build(*this);
+    CDialogBuilder(kTemplate)
+        .Make(kChartId,
+              [](QWidget* owner, const SControlTemplate&) { return new CProgressChart(owner); })
+        .Build(*this);
+    m_pChart = CDialogBuilder::ControlAs<CProgressChart>(*this, kChartId);
     m_pList = CDialogBuilder::ControlAs<QListWidget>(*this, kListId);
     m_pReport = CDialogBuilder::ControlAs<QPlainTextEdit>(*this, kReportId);
     m_pNoGame = CDialogBuilder::ControlAs<QLabel>(*this, kNoGameId);
@@ -42,6 +51,8 @@ CStatisticsDlg::CStatisticsDlg(CPlayerApp& app, QWidget* parent) : QDialog(paren
     connect(m_pPrint, &QPushButton::clicked, this, [this] { OnPrint(); });
     connect(m_pPurge, &QPushButton::clicked, this, [this] { OnPurge(); });
     connect(m_pPurgeAll, &QPushButton::clicked, this, [this] { OnPurgeAll(); });
+    auto* pExport = CDialogBuilder::ControlAs<QPushButton>(*this, kExportId);
+    connect(pExport, &QPushButton::clicked, this, [this] { OnExport(); });
 }
 
 void CStatisticsDlg::BuildReport(std::string& report, const CStatistics& record, bool bCrLf) const {
@@ -81,6 +92,11 @@ void CStatisticsDlg::Fill() {
         QListWidgetItem* entry = m_pList->item(i);
         entry->setSizeHint(QSize(kHorizontalExtent, m_pList->sizeHintForRow(i)));
     }
+    ShowProgress();
+}
+
+void CStatisticsDlg::ShowProgress() {
+    m_pChart->SetSummary(CProgressSummary(*m_pPlayer));
 }
 
 void CStatisticsDlg::ClearReport() {
@@ -132,6 +148,7 @@ void CStatisticsDlg::OnPurge() {
         m_pList->clearSelection();
     }
     ClearReport();
+    ShowProgress();
     SavePlayer();
     m_pPurge->setEnabled(false);
     if (m_pList->count() == 0) m_pPurgeAll->setEnabled(false);
@@ -145,9 +162,23 @@ void CStatisticsDlg::OnPurgeAll() {
         const QSignalBlocker quiet(m_pList);
         m_pList->clear();
     }
+    ShowProgress();
     SavePlayer();
     m_pPurgeAll->setEnabled(false);
     m_pPurge->setEnabled(false);
+}
+
+void CStatisticsDlg::OnExport() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString suggested = ShownText(m_pPlayer->m_strName) + QStringLiteral(".csv");
+    suggested = QDir(documents).filePath(suggested.replace(QLatin1Char('/'), QLatin1Char('_')));
+    const QString name = CModal::SaveFileName(this, QStringLiteral("Export Games"), suggested,
+                                              QStringLiteral("CSV files (*.csv)"));
+    if (name.isEmpty()) return;
+    // Every record, the game in progress too: the file is the player's whole history.
+    if (!CStatsCsv::WriteFile(QFile::encodeName(name).toStdString(), m_pPlayer->m_records,
+                              m_app.Files()))
+        CModal::AppMessage(QStringLiteral("Unable to export the games to %1!").arg(name));
 }
 
 void CStatisticsDlg::SavePlayer() {

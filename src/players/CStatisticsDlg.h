@@ -7,6 +7,7 @@
 
 class CPlayer;
 class CPlayerApp;
+class CProgressChart;
 class CStatistics;
 class QLabel;
 class QListWidget;
@@ -14,8 +15,9 @@ class QPlainTextEdit;
 class QPushButton;
 
 // "Player Statistics": one player's games by start time, the report of the
-// chosen game, printing it through the text editor, and purging records,
-// each purge saved to the player file at once.
+// chosen game, printing it through the text editor, purging records (each
+// purge saved to the player file at once), a chart of the games' progress
+// and the export of every record as a CSV file.
 class CStatisticsDlg : public QDialog {
     Q_OBJECT
 public:
@@ -28,6 +30,8 @@ public:
         kNoGameId = 1034,
         kPurgeId = 1035,
         kPurgeAllId = 1036,
+        kExportId = 1037,
+        kChartId = 1038,
     };
     static constexpr int kHorizontalExtent = 480;  // pixels the list scrolls across
 
@@ -48,7 +52,10 @@ private:
     void OnPrint();
     void OnPurge();
     void OnPurgeAll();
+    void OnExport();
     void Fill();
+    // The chart follows the records, once per change.
+    void ShowProgress();
     void ClearReport();
     // Saves the player; a failure is told by the player's own message.
     void SavePlayer();
@@ -61,4 +68,5 @@ private:
     QPushButton* m_pPrint = nullptr;
     QPushButton* m_pPurge = nullptr;
     QPushButton* m_pPurgeAll = nullptr;
+    CProgressChart* m_pChart = nullptr;
 };
