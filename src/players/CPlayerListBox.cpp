@@ -25,12 +25,15 @@ CPlayerListBox::CPlayerListBox(QWidget* parent) : QListWidget(parent) {
 
 int CPlayerListBox::AddItem(const std::string& name, const std::string& file) {
     const QString text = ShownText(name);
-    int nAt = count();
-    for (int i = 0; i < count(); ++i) {
-        if (QString::compare(item(i)->text(), text, Qt::CaseInsensitive) > 0) {
-            nAt = i;
-            break;
-        }
+    // The place after every entry of an equal name, found by halving: the
+    // list is in order, and a walk from the top would make filling it quadratic.
+    int nAt = 0;
+    for (int nEnd = count(); nAt < nEnd;) {
+        const int nMiddle = nAt + (nEnd - nAt) / 2;
+        if (QString::compare(item(nMiddle)->text(), text, Qt::CaseInsensitive) > 0)
+            nEnd = nMiddle;
+        else
+            nAt = nMiddle + 1;
     }
     auto* entry = new QListWidgetItem(text);
     entry->setData(kNameRole, QByteArray::fromStdString(name));
