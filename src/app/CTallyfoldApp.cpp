@@ -80,6 +80,9 @@ void CTallyfoldApp::OnCommand(int nCommand) {
     case IdNewGameFromCode:
         m_dlgMain.RequestNewGameFromCode();
         break;
+    case IdShowAllMoves:
+        m_dlgMain.ShowAllMoves();
+        break;
     case IdGameCode:
         m_dlgMain.ShowGameCode();
         break;

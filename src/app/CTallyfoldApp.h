@@ -31,6 +31,7 @@ public:
         IdDeletePlayers = 32780,
         IdGameCode = 32781,
         IdNewGameFromCode = 32782,
+        IdShowAllMoves = 32783,
         IdHelp = 57670,  // the help key, F1
     };
 

@@ -14,6 +14,7 @@
 #include "play/CGameCodeDlg.h"
 #include "play/CHintDlg.h"
 #include "play/CMessageDlg.h"
+#include "play/CMoveCoachWnd.h"
 #include "play/CScoreCounter.h"
 #include "players/CPlayerApp.h"
 #include "players/CSelectPlayer.h"
@@ -421,6 +422,17 @@ void CGameDlg::ShowTake(const CTakeOutcome& take) {
         CSoundCues::Play(m_sound, sound, ECue::Warble);
     }
     DescribePieces();
+}
+
+void CGameDlg::MovesChanged() {
+    if (m_pCoach) m_pCoach->Update();
+}
+
+void CGameDlg::ShowAllMoves() {
+    if (!m_pCoach) m_pCoach = new CMoveCoachWnd(*m_pGame, this);
+    m_pCoach->Update();
+    m_pCoach->show();
+    m_pCoach->raise();
 }
 
 void CGameDlg::NextGame() {

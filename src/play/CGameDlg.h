@@ -14,6 +14,7 @@
 #include "shell/CFixedLayoutDlg.h"
 
 class CCueTimer;
+class CMoveCoachWnd;
 class IClock;
 class QMenuBar;
 class CGameBoard;
@@ -84,6 +85,9 @@ public:
     void RequestQuit();
     // The code of the game in progress, to copy.
     void ShowGameCode();
+    // The move coach beside the game, made on first use.
+    void ShowAllMoves();
+    CMoveCoachWnd* MoveCoach() const { return m_pCoach; }
     // A game from a code as a command: its options, board and deals, with the
     // same players unless the code seats another number of them.
     void RequestNewGameFromCode();
@@ -129,6 +133,7 @@ private:
     void HighlightsChanged() override;
     void ShowTake(const CTakeOutcome& take) override;
     void RedrawTakenMarkers() override;
+    void MovesChanged() override;
     void NextGame() override;
     void ShowQuickInstructions() override;
     void CloseWindow() override;
@@ -149,6 +154,7 @@ private:
     IClock& m_clock;
     std::function<QMenuBar*()> m_fnMakeMenu;
     QMenuBar* m_pMenu = nullptr;
+    CMoveCoachWnd* m_pCoach = nullptr;  // a child window: deleted with this one
     CGameBoard* m_pBoard = nullptr;
     std::array<COperatorButton*, 2> m_pOperator{};
     std::array<QPushButton*, 4> m_pNumber{};

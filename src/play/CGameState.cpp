@@ -248,6 +248,12 @@ void CGameState::EndDeal() {
     if (m_s.m_bBestKept) {
         m_eq.ShowDealt(m_s.m_nKeptNumber[0], m_s.m_nKeptNumber[1], m_s.m_nKeptNumber[2]);
     }
+    m_turnMoves = CMoveList::For(m_board, m_eq.m_nNumber[0], m_eq.m_nNumber[1], m_eq.m_nNumber[2]);
+    m_nTaken = -1;
+    if (!IsComputersTurn()) {
+        m_s.m_bComposing = true;
+        m_view.MovesChanged();
+    }
     if (IsComputersTurn()) {
         m_view.RedrawTakenMarkers();
         if (m_s.m_nBestCase >= 0 && m_s.m_nLevel != kLevelExpert) ChooseWeakerMove();
@@ -267,8 +273,7 @@ void CGameState::EndDeal() {
 }
 
 void CGameState::ChooseWeakerMove() {
-    const std::vector<CMove> moves = CMoveList::For(m_board, m_eq.m_nNumber[0], m_eq.m_nNumber[1],
-                                                    m_eq.m_nNumber[2]);
+    const std::vector<CMove>& moves = m_turnMoves;
     if (moves.empty()) return;
     // Rank r of n weighs (n - r) ^ k: a beginner strays further than an intermediate.
     const double power = m_s.m_nLevel == kLevelBeginner ? kBeginnerPower : kIntermediatePower;
@@ -329,6 +334,7 @@ CTakeOutcome CGameState::OnPieceClicked(int nIndex) {
     take.m_eKind = CTakeOutcome::Taken;
     m_board.CountTakenNeighbours(nIndex / kColumns, nIndex % kColumns,
                                  [&take](int nNeighbour) { take.m_neighbours.push_back(nNeighbour); });
+    m_nTaken = nIndex;
     m_s.m_bTaking = true;
     m_view.ShowTake(take);
     m_s.m_bTaking = false;
@@ -347,6 +353,12 @@ void CGameState::EndMove(bool bPass) {
         m_view.Refresh();
         if (!m_view.Ask("Are you sure you want to pass?", "Confirm Pass")) return;
     }
+    m_s.m_lastMoves = m_turnMoves;
+    m_s.m_nLastNumbers = {m_eq.m_nNumber[0], m_eq.m_nNumber[1], m_eq.m_nNumber[2]};
+    m_s.m_nLastPlayed = bPass ? -1 : m_nTaken;
+    m_s.m_nLastMover = player;
+    m_s.m_bComposing = false;
+    m_view.MovesChanged();
     // The computer keeps no record; its seat is empty in a one-player game.
     CGamePlayer* mover = IsComputersTurn() ? nullptr : Record(player);
     if (bPass && obtainable && mover) mover->AddPass();

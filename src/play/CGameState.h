@@ -8,6 +8,7 @@
 
 #include "game/CBoard.h"
 #include "game/CGameOptions.h"
+#include "game/CMoveList.h"
 #include "play/CEquations.h"
 #include "play/CTakeOutcome.h"
 
@@ -69,6 +70,13 @@ public:
         // piece only pointed out (the better move).
         std::vector<int> m_selectable;
         std::vector<int> m_warning;
+        // The move coach: every move of the last finished turn, best first, and
+        // what was played; nothing while a person composes (a free hint else).
+        std::vector<CMove> m_lastMoves;
+        std::array<int, 3> m_nLastNumbers{-1, -1, -1};
+        int m_nLastPlayed = -1;  // the board index taken, -1 for a pass
+        int m_nLastMover = -1;   // 0 or 1; -1 before the first move
+        bool m_bComposing = false;
     };
 
     CGameState(IGameView& view, IRandom& random, ISound& sound, CPlayerApp& app);
@@ -153,4 +161,6 @@ private:
     CPlayerApp& m_app;
     SState m_s;
     CEquations m_eq;
+    std::vector<CMove> m_turnMoves;  // the settled deal's, published when the turn ends
+    int m_nTaken = -1;               // the piece the turn's take took
 };

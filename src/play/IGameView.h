@@ -37,6 +37,8 @@ public:
     virtual void HighlightsChanged() = 0;
     virtual void ShowTake(const CTakeOutcome& take) = 0;
     virtual void RedrawTakenMarkers() = 0;
+    // The move coach's content changed: a turn ended, or a person composes.
+    virtual void MovesChanged() = 0;
 
     // The game is over: the next game with the same players, once the move
     // that ended it has returned.

@@ -43,6 +43,7 @@ public:
         if (m_onTake) std::exchange(m_onTake, nullptr)();
     }
     void RedrawTakenMarkers() override {}
+    void MovesChanged() override {}
     void NextGame() override { Log("new game"); }
     void ShowQuickInstructions() override { Log("quick instructions"); }
     void CloseWindow() override { Log("close"); }

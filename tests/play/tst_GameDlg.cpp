@@ -2,9 +2,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "play/CGameDlg.h"
 #include "play/CHintDlg.h"
+#include "play/CMoveCoachWnd.h"
 #include "shell/CGameSetupDlg.h"
 #include "play/GameFixture.h"
 #include "support/CGameDriver.h"
@@ -75,6 +77,12 @@ private slots:
         QCOMPARE(m_sound.Cues(), (std::vector<Cue>{kShoop, kUp}));
         QCOMPARE(d.Text(CGameDlg::IdScore0), QString("1"));
         QCOMPARE(d.Text(CGameDlg::IdTurn), QString("Computer's turn"));
+        // The move coach lists the turn's moves, best first, and marks the 14 played.
+        m_dlg->ShowAllMoves();
+        const QTreeWidget* moves = m_dlg->MoveCoach()->List();
+        QCOMPARE(moves->topLevelItemCount(), int(m_dlg->Game().State().m_lastMoves.size()));
+        QVERIFY(moves->topLevelItem(0)->text(5).startsWith("best"));
+        QCOMPARE(moves->findItems("played", Qt::MatchContains, 5).value(0)->text(0), QString("14"));
 
         // The computer's piece blinks; only that one completes its move.
         DealWhere(Obtainable);
@@ -85,8 +93,10 @@ private slots:
         d.PlayBest();
         QCOMPARE(m_dlg->Game().Board().Piece(chosen).m_nTakenBy, int(kTakenByTwo));
 
-        // A confirmed pass with a piece on offer, the better move declined.
+        // A confirmed pass with a piece on offer, the better move declined; the
+        // coach shows nothing while Ann composes.
         DealWhere(Obtainable);
+        QCOMPARE(moves->topLevelItemCount(), 0);
         m_user->m_answers = {true, false};
         d.Click(d.Button(CGameDlg::IdPass));
         QVERIFY(m_user->Saw("Confirm Pass: Are you sure you want to pass?"));

@@ -37,6 +37,7 @@ protected:
     void HighlightsChanged() override {}
     void ShowTake(const CTakeOutcome&) override {}
     void RedrawTakenMarkers() override {}
+    void MovesChanged() override {}
     void NextGame() override { m_bNextGame = true; }
     void ShowQuickInstructions() override {}
     void CloseWindow() override {}
