@@ -48,7 +48,7 @@ void CMoveCoachWnd::Update() {
     m_pNote->setText(state.m_lastMoves.empty()
                          ? QStringLiteral("%1, %2 and %3 reached no piece: %4 passed.")
                                .arg(numbers[0]).arg(numbers[1]).arg(numbers[2]).arg(who)
-                         : QStringLiteral("The moves %1, %2 and %3 offered %4, best first:")
+                         : QStringLiteral("The numbers %1, %2 and %3 offered %4 these moves, best first:")
                                .arg(numbers[0]).arg(numbers[1]).arg(numbers[2]).arg(who));
     for (std::size_t i = 0; i < state.m_lastMoves.size(); ++i) {
         const CMove& move = state.m_lastMoves[i];
