@@ -1,3 +1,5 @@
 #include "CUnflushedFiles.h"
 
-bool CUnflushedFiles::Flush(int) { return true; }
+bool CUnflushedFiles::Flush(int) {
+    return true;
+}

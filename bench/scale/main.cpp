@@ -9,12 +9,13 @@
 //   Statistics     opened on the player with 10,000 records
 //   Delete Players constructed and opened with every player listed
 //   Load, Save     that player's file on the disk, the save flushed to the device,
-//                  and once more without the flush, which is the device's part
+//                  and once more without flushing the file, to show the device's share
 // A dialog opens off-screen (QT_QPA_PLATFORM=offscreen unless set) through
 // CModal's answerer, which lets pending events run and closes it at once.
 // It prints a table with each figure against its target; it is no test and
 // always exits 0 unless the folder cannot be made.
 #include <QApplication>
+#include <QDialog>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -27,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "CUnflushedFiles.h"
 #include "platform/CModal.h"
 #include "platform/CSystemClock.h"
 #include "players/CDeletePlayersDlg.h"
@@ -37,7 +39,6 @@
 #include "players/CSelectPlayer.h"
 #include "players/CStatisticsDlg.h"
 #include "players/TimeText.h"
-#include "CUnflushedFiles.h"
 
 namespace {
 
@@ -45,17 +46,16 @@ constexpr int kPlayers = 1000;
 constexpr int kRecords = 10000;
 constexpr int kRuns = 9;
 
-const char* const kFirstNames[] = {"Ann",    "bob",     "Carla", "dieter", "Eve",
-                                   "Farouk", "gina",    "Hugo",  "Ines",   "jonathan",
-                                   "Kiri",   "Lena",    "mary",  "Nils",   "Olga",
-                                   "Pablo",  "Quentin", "rosa",  "Sven",   "Tomoko"};
+const char* const kFirstNames[] = {"Ann",  "bob",   "Carla",    "dieter", "Eve",  "Farouk", "gina",
+                                   "Hugo", "Ines",  "jonathan", "Kiri",   "Lena", "mary",   "Nils",
+                                   "Olga", "Pablo", "Quentin",  "rosa",   "Sven", "Tomoko"};
+// 50 players share each first name.
 constexpr int kFirstCount = sizeof kFirstNames / sizeof kFirstNames[0];
-constexpr int kLastCount = kPlayers / kFirstCount;  // 50 players share a first name
 
-// The i-th of 50 surnames: two syllables, capitalised.
+// The i-th of 50 different surnames (0 to 49): two syllables and "ster", capitalised.
 std::string LastName(int i) {
-    static const char* const syllables[] = {"ba", "ko", "ri", "mu", "te", "sa", "lo",
-                                            "ne", "vi", "du"};
+    static const char* const syllables[] = {"ba", "ko", "ri", "mu", "te",
+                                            "sa", "lo", "ne", "vi", "du"};
     std::string name = std::string(syllables[i % 10]) + syllables[(i / 10 + i) % 10] + "ster";
     name[0] = static_cast<char>(name[0] - 'a' + 'A');
     return name;
@@ -65,9 +65,13 @@ struct SFigure {
     double median = 0, least = 0, most = 0;
 };
 
-SFigure Time(int runs, const std::function<void()>& run) {
+// Times run; prepare, when given, goes first each time, untimed (it drops
+// what the run before made, so that no figure holds a destruction).
+SFigure Time(int runs, const std::function<void()>& run,
+             const std::function<void()>& prepare = {}) {
     std::vector<double> ms;
     for (int i = 0; i < runs; ++i) {
+        if (prepare) prepare();
         const auto start = std::chrono::steady_clock::now();
         run();
         const std::chrono::duration<double, std::milli> took =
@@ -130,8 +134,8 @@ void PrintRow(const char* what, const SFigure& figure, double target) {
     const char* verdict = target <= 0 ? "" : figure.median < target ? "ok" : "MISSED";
     char limit[16] = "-";
     if (target > 0) std::snprintf(limit, sizeof limit, "< %.0f", target);
-    std::printf("%-34s %9.1f %9.1f %9.1f %8s  %s\n", what, figure.median, figure.least,
-                figure.most, limit, verdict);
+    std::printf("%-34s %9.1f %9.1f %9.1f %8s  %s\n", what, figure.median, figure.least, figure.most,
+                limit, verdict);
 }
 
 }  // namespace
@@ -144,8 +148,7 @@ int main(int argc, char** argv) {
     const std::string root = folder.path().toStdString();
     std::error_code error;
     if (!folder.isValid() || !std::filesystem::create_directory(root + "/players", error)) {
-        std::fprintf(stderr, "tallyfold-scale: cannot make a players folder in %s\n",
-                     root.c_str());
+        std::fprintf(stderr, "tallyfold-scale: cannot make a players folder in %s\n", root.c_str());
         return 1;
     }
     int nMessages = 0;
@@ -181,43 +184,56 @@ int main(int argc, char** argv) {
 
     CGamePlayer loaded(clock, message, app.Files());
     loaded.m_strFile = heavy;
-    const SFigure load = Time(kRuns, [&] {
-        loaded.Clear();
-        loaded.Load(dir);
-    });
+    const SFigure load = Time(
+        kRuns, [&] { loaded.Load(dir); }, [&] { loaded.Clear(); });
     const SFigure save = Time(kRuns, [&] { loaded.Save(dir); });
     CGamePlayer unflushedCopy(clock, message, unflushed);
     unflushedCopy.m_strFile = heavy;
     unflushedCopy.Load(dir);
     const SFigure saveUnflushed = Time(kRuns, [&] { unflushedCopy.Save(dir); });
 
-    const SFigure select = Time(kRuns, [&] {
-        CSelectPlayer dlg(app, clock);
-        dlg.DoModal(0);
-    });
+    std::unique_ptr<QDialog> pDialog;
+    const auto close = [&pDialog] { pDialog.reset(); };
+    const SFigure select = Time(
+        kRuns,
+        [&] {
+            auto pSelect = std::make_unique<CSelectPlayer>(app, clock);
+            pSelect->DoModal(0);
+            pDialog = std::move(pSelect);
+        },
+        close);
     const int nSelectListed = nListed;
-    const SFigure statistics = Time(kRuns, [&] {
-        CStatisticsDlg dlg(app);
-        dlg.m_pPlayer = &loaded;
-        CModal::Run(dlg);
-    });
+    const SFigure statistics = Time(
+        kRuns,
+        [&] {
+            auto pStatistics = std::make_unique<CStatisticsDlg>(app);
+            pStatistics->m_pPlayer = &loaded;
+            CModal::Run(*pStatistics);
+            pDialog = std::move(pStatistics);
+        },
+        close);
     const int nStatsListed = nListed;
-    const SFigure deletion = Time(kRuns, [&] {
-        CDeletePlayersDlg dlg(app);
-        CModal::Run(dlg);
-    });
+    const SFigure deletion = Time(
+        kRuns,
+        [&] {
+            pDialog = std::make_unique<CDeletePlayersDlg>(app);
+            CModal::Run(*pDialog);
+        },
+        close);
+    close();
     const int nDeleteListed = nListed;
     CModal::SetAnswerer(nullptr);
 
     std::error_code sizeError;
     const auto bytes = std::filesystem::file_size(dir + heavy, sizeError);
-    std::printf("%d players, %s holds %zu records in %.1f MB; listed: select %d, statistics %d, "
-                "delete %d; setup %.0f ms; %d message(s)\n\n",
-                kPlayers, heavy.c_str(), loaded.m_records.size(),
-                sizeError ? 0.0 : static_cast<double>(bytes) / 1e6, nSelectListed, nStatsListed,
-                nDeleteListed, setup.median, nMessages);
-    std::printf("%-34s %9s %9s %9s %8s\n", "ms, median of 9 runs", "median", "min", "max",
-                "target");
+    std::printf(
+        "%d players, %s holds %zu records in %.1f MB; listed: select %d, statistics %d, "
+        "delete %d; setup %.0f ms; %d message(s)\n\n",
+        kPlayers, heavy.c_str(), loaded.m_records.size(),
+        sizeError ? 0.0 : static_cast<double>(bytes) / 1e6, nSelectListed, nStatsListed,
+        nDeleteListed, setup.median, nMessages);
+    const std::string heading = "ms, median of " + std::to_string(kRuns) + " runs";
+    std::printf("%-34s %9s %9s %9s %8s\n", heading.c_str(), "median", "min", "max", "target");
     PrintRow("Select Player, 1,000 players", select, 100);
     PrintRow("Player Statistics, 10,000 records", statistics, 200);
     PrintRow("Delete Players, 1,000 players", deletion, 0);
