@@ -53,6 +53,8 @@ struct CProgressChart::SFrame {
     int nCountTop = 1;
     int nPad = 0;
     int nLine = 0;  // a line of text
+    // The palette's colours, made to stand out from the background.
+    QColor base, text, grid, marks, hints, missed;
 };
 
 CProgressChart::CProgressChart(QWidget* parent) : QWidget(parent) {
@@ -79,7 +81,7 @@ CProgressChart::SFrame CProgressChart::Layout() const {
     // The widest score label is the top of the scale of the best game.
     const int labels = metrics.horizontalAdvance(QString::number(ScaleFor(m_summary.Best()).top));
     const int left = pad + frame.nLine + labels + pad;
-    const int top = pad + frame.nLine + pad;
+    const int top = pad + frame.nLine * 3 / 2;  // room for the legend and the top label's upper half
     const int bottom = height() - 2 * pad - frame.nLine;
     const int across = std::max(1, width() - pad - left);
     const int panes = std::max(2, bottom - top - frame.nLine);
@@ -97,38 +99,40 @@ CProgressChart::SFrame CProgressChart::Layout() const {
         frame.nCountTop = std::max(frame.nCountTop, game->nHints + game->nMissed);
     }
     frame.score = ScaleFor(highest);
-    return frame;
-}
 
-QColor CProgressChart::MissedColour() const {
-    // Opposite the hints' hue, at the link colour's lightness, which the theme
-    // chose to read on its background.
-    const QColor link = palette().color(QPalette::Link);
-    return QColor::fromHsl((std::max(link.hslHue(), 0) + 150) % 360,
-                           std::max(link.hslSaturation(), 160), link.lightness());
+    const QPalette& colours = palette();
+    frame.base = colours.color(QPalette::Base);
+    frame.text = colours.color(QPalette::Text);
+    frame.grid = colours.color(QPalette::Mid);
+    frame.marks = Readable(colours.color(QPalette::Highlight), frame.base);
+    const QColor link = colours.color(QPalette::Link);
+    frame.hints = Readable(link, frame.base);
+    // Missed moves opposite the hints' hue, at the link's lightness, which the
+    // theme chose to read on its background.
+    frame.missed = Readable(QColor::fromHsl((std::max(link.hslHue(), 0) + 150) % 360,
+                                            std::max(link.hslSaturation(), 160), link.lightness()),
+                            frame.base);
+    return frame;
 }
 
 void CProgressChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QColor base = palette().color(QPalette::Base);
-    painter.fillRect(rect(), base);
-    painter.setPen(palette().color(QPalette::Mid));
+    const SFrame frame = Layout();
+    painter.fillRect(rect(), frame.base);
+    painter.setPen(frame.grid);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.setPen(palette().color(QPalette::Text));
+    painter.setPen(frame.text);
     if (m_summary.Games().empty()) {
         painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No games played"));
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);
-    const SFrame frame = Layout();
     DrawLegend(painter, frame);
     DrawAxes(painter, frame);
     DrawGames(painter, frame);
 }
 
 void CProgressChart::DrawLegend(QPainter& painter, const SFrame& frame) const {
-    const QColor base = palette().color(QPalette::Base);
-    const QColor score = Readable(palette().color(QPalette::Highlight), base);
     const int side = frame.nLine / 2;
     int x = frame.nPad;
     const int y = frame.nPad;
@@ -138,38 +142,35 @@ void CProgressChart::DrawLegend(QPainter& painter, const SFrame& frame) const {
         painter.setBrush(fill);
         if (bRound) painter.drawEllipse(swatch);
         if (!bRound) painter.drawRect(swatch);
-        painter.setPen(palette().color(QPalette::Text));
+        painter.setPen(frame.text);
         x += side + side / 2;
         painter.drawText(x, y, width(), frame.nLine, Qt::AlignLeft | Qt::AlignVCenter, text);
         x += painter.fontMetrics().horizontalAdvance(text) + side * 3 / 2;
     };
-    item(QStringLiteral("finished"), score, score, true);
-    item(QStringLiteral("unfinished"), base, score, true);
-    const QColor hints = Readable(palette().color(QPalette::Link), base);
-    item(QStringLiteral("hints"), hints, hints, false);
-    const QColor missed = Readable(MissedColour(), base);
-    item(QStringLiteral("missed moves"), missed, missed, false);
+    item(QStringLiteral("finished"), frame.marks, frame.marks, true);
+    item(QStringLiteral("unfinished"), frame.base, frame.marks, true);
+    item(QStringLiteral("hints"), frame.hints, frame.hints, false);
+    item(QStringLiteral("missed moves"), frame.missed, frame.missed, false);
 }
 
 void CProgressChart::DrawAxes(QPainter& painter, const SFrame& frame) const {
-    const QColor text = palette().color(QPalette::Text);
     const QRect& scores = frame.scores;
     const QRect& counts = frame.counts;
     const int labelRight = scores.left() - frame.nPad;
     auto label = [&](int y, int value) {
-        painter.setPen(text);
+        painter.setPen(frame.text);
         painter.drawText(QRect(0, y - frame.nLine / 2, labelRight, frame.nLine),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(value));
     };
     for (int value = 0; value <= frame.score.top; value += frame.score.tick) {
         const int y = scores.bottom() - value * scores.height() / frame.score.top;
-        painter.setPen(QPen(palette().color(QPalette::Mid), 1, Qt::DotLine));
+        painter.setPen(QPen(frame.grid, 1, Qt::DotLine));
         painter.drawLine(scores.left(), y, scores.right(), y);
         label(y, value);
     }
     label(counts.top(), frame.nCountTop);
     label(counts.bottom(), 0);
-    painter.setPen(text);
+    painter.setPen(frame.text);
     for (const QRect& pane : {scores, counts}) {
         painter.drawLine(pane.bottomLeft(), pane.topLeft());
         painter.drawLine(pane.bottomLeft(), pane.bottomRight());
@@ -196,10 +197,6 @@ void CProgressChart::DrawAxes(QPainter& painter, const SFrame& frame) const {
 }
 
 void CProgressChart::DrawGames(QPainter& painter, const SFrame& frame) const {
-    const QColor base = palette().color(QPalette::Base);
-    const QColor score = Readable(palette().color(QPalette::Highlight), base);
-    const QColor hints = Readable(palette().color(QPalette::Link), base);
-    const QColor missed = Readable(MissedColour(), base);
     const auto& games = m_summary.Games();
     const QRect& scores = frame.scores;
     const QRect& counts = frame.counts;
@@ -214,16 +211,16 @@ void CProgressChart::DrawGames(QPainter& painter, const SFrame& frame) const {
                         scores.bottom() - double(game.nScore) * scores.height() / frame.score.top);
         const double hintTop = counts.bottom() - game.nHints * perCount;
         painter.fillRect(QRectF(x - barWidth / 2, hintTop, barWidth, game.nHints * perCount),
-                         hints);
+                         frame.hints);
         painter.fillRect(QRectF(x - barWidth / 2, hintTop - game.nMissed * perCount, barWidth,
                                 game.nMissed * perCount),
-                         missed);
+                         frame.missed);
     }
-    painter.setPen(QPen(score, 1));
+    painter.setPen(QPen(frame.marks, 1));
     painter.drawPolyline(line);
     for (int i = 0; i < frame.nShown; ++i) {
         const bool bFinished = games[std::size_t(frame.nFirst + i)].bFinished;
-        painter.setBrush(bFinished ? score : base);
+        painter.setBrush(bFinished ? frame.marks : frame.base);
         painter.drawEllipse(line[i], radius, radius);
     }
 }

@@ -28,12 +28,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    struct SFrame;  // where the panes and axes lie, worked out per paint
+    struct SFrame;  // where the panes and axes lie and their colours, worked out per paint
     SFrame Layout() const;
     void DrawLegend(QPainter& painter, const SFrame& frame) const;
     void DrawAxes(QPainter& painter, const SFrame& frame) const;
     void DrawGames(QPainter& painter, const SFrame& frame) const;
-    QColor MissedColour() const;
 
     CProgressSummary m_summary;
 };
