@@ -1,11 +1,15 @@
 #include "play/CGameDlg.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMoveEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTimer>
 
 #include "platform/CCueTimer.h"
@@ -26,7 +30,39 @@
 #include "shell/COperatorButton.h"
 #include "shell/CTile.h"
 
+#include <cstdlib>
+
 namespace {
+
+// A number or slot button whose face may show what its text does not: the
+// deal's shuffle and the caret blink are drawn, not told to assistive tools,
+// which hear of the text alone (Qt announces every change of it).
+class CQuietButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+    void SetCaption(const QString& text, const QString& shown) {
+        setText(text);
+        if (shown == m_shown) return;
+        m_shown = shown;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text = m_shown;
+        painter.drawControl(QStyle::CE_PushButton, option);
+    }
+
+private:
+    QString m_shown = text();
+};
+
+QWidget* MakeQuietButton(QWidget* parent, const SControlTemplate&) {
+    return new CQuietButton(parent);
+}
 
 // The window is drawn for base units of 9 x 20: the board frame then holds
 // the 624 x 271 pixels of its cells whatever the desktop's font.
@@ -42,6 +78,10 @@ CDialogBuilder MainWindowBuilder() {
     builder.Make(CGameDlg::IdBoard, [](QWidget* parent, const SControlTemplate&) {
         return new CGameBoard(parent);
     });
+    for (int id : {int(CGameDlg::IdNumber0), CGameDlg::IdNumber0 + 1, CGameDlg::IdNumber0 + 2,
+                   int(CGameDlg::IdFirstResult), int(CGameDlg::IdSlot0), CGameDlg::IdSlot0 + 1,
+                   CGameDlg::IdSlot0 + 2, CGameDlg::IdSlot0 + 3})
+        builder.Make(id, MakeQuietButton);
     for (int id : {CGameDlg::IdOperator0, CGameDlg::IdOperator1}) {
         builder.Make(id, [](QWidget* parent, const SControlTemplate&) {
             return new COperatorButton(parent);
@@ -57,6 +97,26 @@ QString Text(const std::string& text) {
 // Only a change is announced to assistive tools.
 void Describe(QWidget* widget, const QString& name) {
     if (widget->accessibleName() != name) widget->setAccessibleName(name);
+}
+
+void DescribeBlink(QWidget* widget, const QString& description) {
+    if (widget && widget->accessibleDescription() != description)
+        widget->setAccessibleDescription(description);
+}
+
+QString OperatorWord(char op) {
+    switch (op) {
+    case '+': return QStringLiteral("plus");
+    case '-': return QStringLiteral("minus");
+    case '*': return QStringLiteral("times");
+    case '/': return QStringLiteral("divided by");
+    default: return QStringLiteral("none");
+    }
+}
+
+// "?" on the face is no value to read out.
+QString Value(const std::string& text, const char* none) {
+    return text == "?" || text.empty() ? QString::fromLatin1(none) : Text(text);
 }
 
 }  // namespace
@@ -102,6 +162,8 @@ void CGameDlg::BindControls() {
         connect(m_pNumber[k], &QPushButton::clicked, this,
                 [this, k] { Operation([this, k] { m_pGame->OnNumberClicked(k); }); });
         m_pSlot[k] = CDialogBuilder::ControlAs<QPushButton>(*this, IdSlot0 + k);
+        // Space on a filled slot would take its number back: Tab passes it by.
+        m_pSlot[k]->setFocusPolicy(Qt::ClickFocus);
         connect(m_pSlot[k], &QPushButton::clicked, this,
                 [this, k] { Operation([this, k] { m_pGame->OnSlotClicked(k); }); });
     }
@@ -110,6 +172,9 @@ void CGameDlg::BindControls() {
     connect(CDialogBuilder::ControlAs<QPushButton>(*this, IdHint), &QPushButton::clicked, this,
             [this] { Operation([this] { m_pGame->OnHint(); }); });
     // The hidden default button takes Enter and does nothing with it.
+    for (int player = 0; player < 2; ++player) {
+        if (QLabel* name = Label(IdName0 + player)) name->setBuddy(Label(IdScore0 + player));
+    }
 }
 
 void CGameDlg::ApplyColours() {
@@ -225,6 +290,79 @@ void CGameDlg::reject() {
     RequestQuit();
 }
 
+void CGameDlg::keyPressEvent(QKeyEvent* event) {
+    if (!PlayKey(*event)) CFixedLayoutDlg::keyPressEvent(event);
+}
+
+// The keys of a move. Enter and Space take a focused piece as its button;
+// slots are left to Backspace and the mouse.
+bool CGameDlg::PlayKey(const QKeyEvent& key) {
+    // Shift gives + and *; other modifiers belong to the menu's accelerators.
+    if (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) return false;
+    const CEquations& eq = m_pGame->Equations();
+    const int code = key.key();
+    if (code >= Qt::Key_0 && code <= Qt::Key_9) {
+        PickNumber(code - Qt::Key_0);
+        return true;
+    }
+    const auto op = [this, &eq](char chOperator) {
+        // The row being composed: the first until both its numbers are in.
+        const int row = eq.m_nSlot[0] >= 0 && eq.m_nSlot[1] >= 0 ? 1 : 0;
+        Operation([this, row, chOperator] { m_pGame->OnOperatorChosen(row, chOperator); });
+        return true;
+    };
+    switch (code) {
+    case Qt::Key_T:
+        PickNumber(10);
+        return true;
+    case Qt::Key_R:
+    case Qt::Key_Equal:
+        Operation([this] { m_pGame->OnNumberClicked(CEquations::kFirstResult); });
+        return true;
+    case Qt::Key_Plus: return op('+');
+    case Qt::Key_Minus: return op('-');
+    case Qt::Key_Asterisk: return op('*');
+    case Qt::Key_Slash: return op('/');
+    case Qt::Key_Backspace:
+        for (int slot = CEquations::kSlots - 1; slot >= 0; --slot) {
+            if (!eq.m_bSlotEnabled[std::size_t(slot)]) continue;
+            Operation([this, slot] { m_pGame->OnSlotClicked(slot); });
+            break;
+        }
+        return true;
+    case Qt::Key_H:
+        Operation([this] { m_pGame->OnHint(); });
+        return true;
+    case Qt::Key_P:
+        Operation([this] { m_pGame->OnPass(); });
+        return true;
+    case Qt::Key_N:
+        m_pBoard->FocusNextSelectable();
+        return true;
+    case Qt::Key_Left: return m_pBoard->MoveFocus(0, -1), true;
+    case Qt::Key_Right: return m_pBoard->MoveFocus(0, 1), true;
+    case Qt::Key_Up: return m_pBoard->MoveFocus(-1, 0), true;
+    case Qt::Key_Down: return m_pBoard->MoveFocus(1, 0), true;
+    default: return false;
+    }
+}
+
+// A digit picks a dealt number of that value (its sign aside); 0 picks a 10
+// when no 0 is there, as T does.
+void CGameDlg::PickNumber(int nValue) {
+    const CEquations& eq = m_pGame->Equations();
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int k = 0; k < 3; ++k) {
+            if (!eq.m_bNumberEnabled[std::size_t(k)] || std::abs(eq.m_nNumber[std::size_t(k)]) != nValue)
+                continue;
+            Operation([this, k] { m_pGame->OnNumberClicked(k); });
+            return;
+        }
+        if (nValue != 0) return;
+        nValue = 10;
+    }
+}
+
 void CGameDlg::OnTimer() {
     Operation([this] { m_pGame->OnTimer(); });
 }
@@ -317,19 +455,21 @@ void CGameDlg::Show(QWidget* control, const std::string& text, const QString& de
 void CGameDlg::Refresh() {
     const CGameState::SState& state = m_pGame->State();
     const CEquations& eq = m_pGame->Equations();
+    QWidget* before = focusWidget();
+    const bool dealing = state.m_nShake != 0;
     for (int k = 0; k < 4; ++k) {
-        const std::string& number = eq.m_strNumber[k];
-        Show(m_pNumber[k], number, QStringLiteral("Number %1").arg(Text(number)));
+        const QString number = Text(eq.m_strNumber[k]);
+        // The numbers are told once the deal has settled, not at every shuffle.
+        static_cast<CQuietButton*>(m_pNumber[k])->SetCaption(dealing ? QStringLiteral("?") : number, number);
         m_pNumber[k]->setEnabled(eq.m_bNumberEnabled[k]);
-        const QString slot = eq.m_nSlot[k] < 0 ? QStringLiteral("empty") : Text(eq.m_strSlot[k]);
-        Show(m_pSlot[k], eq.m_strSlot[k], QStringLiteral("Slot %1: %2").arg(k + 1).arg(slot));
+        // An empty slot's caret blinks on its face only.
+        static_cast<CQuietButton*>(m_pSlot[k])
+            ->SetCaption(eq.m_nSlot[k] < 0 ? QString() : Text(eq.m_strSlot[k]), Text(eq.m_strSlot[k]));
         m_pSlot[k]->setEnabled(eq.m_bSlotEnabled[k]);
     }
     for (int row = 0; row < 2; ++row) {
         const char op = eq.Operator(row).GetOperator();
-        if (m_pOperator[row]->GetOperator() == op) continue;
-        m_pOperator[row]->SetOperator(op);
-        Describe(m_pOperator[row], QStringLiteral("Operator %1").arg(QChar::fromLatin1(op)));
+        if (m_pOperator[row]->GetOperator() != op) m_pOperator[row]->SetOperator(op);
     }
     Show(Label(IdResult1), eq.m_strFirstResult);
     Show(Label(IdResult2), eq.m_strSecondResult);
@@ -337,47 +477,148 @@ void CGameDlg::Refresh() {
     Show(Label(IdBestValue), state.m_strBestValue);
     Show(Label(IdBestCase), state.m_strBestCase);
     // Until the first game the band keeps the template's "Player One" and "Player Two".
+    if (!state.m_bFirstGame) {
+        for (int player = 0; player < 2; ++player) Show(Label(IdName0 + player), state.m_strName[player]);
+    }
+    DescribeControls();
+    if (dealing != m_bDealing || before != focusWidget()) {
+        m_bDealing = dealing;
+        PlaceFocus(before);
+    }
+}
+
+void CGameDlg::DescribeControls() {
+    const CGameState::SState& state = m_pGame->State();
+    const CEquations& eq = m_pGame->Equations();
+    const bool dealing = state.m_nShake != 0;
+    for (int k = 0; k < 4; ++k) {
+        const QString value = dealing ? QStringLiteral("not dealt") : Value(eq.m_strNumber[k], "not dealt");
+        Describe(m_pNumber[k], k < 3 ? QStringLiteral("Number %1: %2").arg(k + 1).arg(value)
+                                     : QStringLiteral("First result: %1").arg(Value(eq.m_strNumber[k], "none")));
+        const QString slot = eq.m_nSlot[k] < 0 ? QStringLiteral("empty") : Text(eq.m_strSlot[k]);
+        Describe(m_pSlot[k], QStringLiteral("Slot %1: %2").arg(k + 1).arg(slot));
+    }
+    for (int row = 0; row < 2; ++row) {
+        Describe(m_pOperator[row], QStringLiteral("%1 operator: %2")
+                                       .arg(row == 0 ? "First" : "Second")
+                                       .arg(OperatorWord(eq.Operator(row).GetOperator())));
+    }
+    Describe(Label(IdResult1), QStringLiteral("First row's result: %1").arg(Value(eq.m_strFirstResult, "none")));
+    Describe(Label(IdResult2), QStringLiteral("Result: %1").arg(Value(eq.m_strSecondResult, "none")));
+    Describe(Label(IdTurn), TurnStatus());
     if (state.m_bFirstGame) return;
     for (int player = 0; player < 2; ++player) {
-        const QString name = Text(state.m_strName[player]);
-        Show(Label(IdName0 + player), state.m_strName[player]);
-        Describe(Label(IdScore0 + player), QStringLiteral("Score of %1").arg(name));
+        const int score = state.m_nScore[player];
+        Describe(Label(IdScore0 + player), QStringLiteral("%1: %2 %3")
+                                                .arg(Text(state.m_strName[player]))
+                                                .arg(score)
+                                                .arg(score == 1 || score == -1 ? "point" : "points"));
     }
+}
+
+// The turn line's name: whose turn, the numbers once dealt, and what blinks.
+QString CGameDlg::TurnStatus() const {
+    const CGameState::SState& state = m_pGame->State();
+    const CEquations& eq = m_pGame->Equations();
+    QString status = Text(state.m_strTurn);
+    if (state.m_nShake != 0 || !state.m_bGameStarted || eq.m_nNumber[0] < 0) return status;
+    status += QStringLiteral(". Numbers %1, %2 and %3")
+                  .arg(Text(eq.m_strNumber[0]), Text(eq.m_strNumber[1]), Text(eq.m_strNumber[2]));
+    const bool warning = !state.m_warning.empty();
+    const std::vector<int>& pieces = warning ? state.m_warning : state.m_selectable;
+    if (pieces.empty()) return status;
+    status += warning ? QStringLiteral(". The better move: ")
+              : m_pGame->IsComputersTurn() ? QStringLiteral(". The computer's choice: ")
+                                           : QStringLiteral(". Can be taken: ");
+    QStringList names;
+    for (int index : pieces) names << PieceName(index);
+    return status + names.join(QStringLiteral("; "));
+}
+
+QString CGameDlg::PieceName(int nIndex) const {
+    const CPiece& piece = m_pGame->Board().Piece(nIndex);
+    return QStringLiteral("Piece %1, row %2, column %3")
+        .arg(Text(piece.m_strCaption))
+        .arg(nIndex / kColumns + 1)
+        .arg(nIndex % kColumns + 1);
+}
+
+void CGameDlg::PlaceFocus(QWidget* pBefore) {
+    const CGameState::SState& state = m_pGame->State();
+    QWidget* now = focusWidget();
+    const bool lost = !now || !now->isEnabled() || now->isHidden();
+    const bool fromPlay = std::find(m_pNumber.begin(), m_pNumber.end(), pBefore) != m_pNumber.end() ||
+                          std::find(m_pSlot.begin(), m_pSlot.end(), pBefore) != m_pSlot.end();
+    QWidget* target = nullptr;
+    if (m_bDealing) {
+        // Nothing to play meanwhile: off the board and the operators.
+        if (pBefore != Cached(IdPass)) target = Cached(IdPass);
+    } else if (state.m_bGameStarted && m_pGame->IsComputersTurn()) {
+        if (!state.m_selectable.empty()) target = m_pBoard->Piece(state.m_selectable.front());
+        else target = Cached(IdPass);
+    } else if (lost || fromPlay || pBefore == Cached(IdPass)) {
+        // The next number to place, else what the move is waiting for.
+        for (QPushButton* number : m_pNumber) {
+            if (!target && number->isEnabled()) target = number;
+        }
+        if (!target && !state.m_selectable.empty()) target = m_pBoard->Piece(state.m_selectable.front());
+        if (!target && !fromPlay) target = Cached(IdHint);
+    }
+    if (target && target != now && target->isEnabled()) target->setFocus(Qt::OtherFocusReason);
 }
 
 void CGameDlg::DescribePieces() {
     const CBoard& board = m_pGame->Board();
     for (int index = 0; index < kCells; ++index) {
-        const CPiece& piece = board.Piece(index);
-        const QString value = Text(piece.m_strCaption);
-        QString state = QStringLiteral("untaken");
-        if (piece.IsTaken()) state = piece.m_nTakenBy == kTakenByTwo ? "taken by player two" : "taken or blocked";
-        if (CGamePiece* widget = m_pBoard->Piece(index)) {
-            Describe(widget, QStringLiteral("Piece %1, %2").arg(value, state));
-        }
-        if (CTile* tile = m_pBoard->Tile(index)) {
-            Describe(tile, QStringLiteral("Piece %1, %2").arg(value, state));
-        }
+        const QString name = PieceName(index) + (board.Piece(index).IsTaken() ? ", taken" : ", free");
+        if (CGamePiece* widget = m_pBoard->Piece(index)) Describe(widget, name);
+        if (CTile* tile = m_pBoard->Tile(index)) Describe(tile, name);
     }
 }
 
+void CGameDlg::DescribeHighlights() {
+    const CGameState::SState& state = m_pGame->State();
+    for (int index : m_described) DescribeBlink(m_pBoard->Piece(index), QString());
+    const QString selectable = m_pGame->IsComputersTurn() ? QStringLiteral("the computer's choice")
+                                                          : QStringLiteral("can be taken");
+    for (int index : state.m_selectable) DescribeBlink(m_pBoard->Piece(index), selectable);
+    for (int index : state.m_warning) DescribeBlink(m_pBoard->Piece(index), QStringLiteral("the better move"));
+    m_described = state.m_selectable;
+    m_described.insert(m_described.end(), state.m_warning.begin(), state.m_warning.end());
+}
+
+template <typename F>
+auto CGameDlg::KeepingFocus(F&& f) {
+    QPointer<QWidget> before = focusWidget();
+    auto result = f();
+    if (before && before->isEnabled() && !before->isHidden()) before->setFocus(Qt::OtherFocusReason);
+    return result;
+}
+
 void CGameDlg::ShowMessage(const std::string& title, const std::string& text) {
-    CMessageDlg dlg(this);
-    dlg.ShowMessage(m_ptMessage.x(), m_ptMessage.y(), Text(text), Text(title));
+    KeepingFocus([&] {
+        CMessageDlg dlg(this);
+        return dlg.ShowMessage(m_ptMessage.x(), m_ptMessage.y(), Text(text), Text(title));
+    });
 }
 
 bool CGameDlg::Ask(const std::string& text, const std::string& caption) {
-    return CModal::Message(this, Text(text), Text(caption), CModal::YesNo, CModal::Question) ==
-           CModal::IdYes;
+    return KeepingFocus([&] {
+        return CModal::Message(this, Text(text), Text(caption), CModal::YesNo, CModal::Question);
+    }) == CModal::IdYes;
 }
 
 void CGameDlg::Notify(const std::string& text, const std::string& caption) {
-    CModal::Message(this, Text(text), Text(caption), CModal::OkOnly, CModal::NoIcon);
+    KeepingFocus([&] {
+        return CModal::Message(this, Text(text), Text(caption), CModal::OkOnly, CModal::NoIcon);
+    });
 }
 
 int CGameDlg::RunHintDialog() {
-    CHintDlg dlg(this);
-    return CModal::Run(dlg);
+    return KeepingFocus([&] {
+        CHintDlg dlg(this);
+        return CModal::Run(dlg);
+    });
 }
 
 void CGameDlg::CountScore(int nPlayer, int nScore) {
@@ -408,6 +649,7 @@ void CGameDlg::RedrawTakenMarkers() {
 
 void CGameDlg::HighlightsChanged() {
     m_pBoard->SetHighlights(m_pGame->State().m_selectable, m_pGame->State().m_warning);
+    DescribeHighlights();
 }
 
 void CGameDlg::ShowTake(const CTakeOutcome& take) {

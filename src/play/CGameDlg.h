@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "play/CCommandQueue.h"
 #include "play/CGameState.h"
@@ -23,6 +24,7 @@ class CPlayerApp;
 class CScoreCounter;
 class IRandom;
 class ISound;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -104,6 +106,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The keys of play (digits, operators, arrows, H, P, N...): see PlayKey.
+    void keyPressEvent(QKeyEvent* event) override;
     // Escape: the same question as the close box, never a silent end.
     void reject() override;
 
@@ -138,6 +142,20 @@ private:
     void ShowQuickInstructions() override;
     void CloseWindow() override;
 
+    bool PlayKey(const QKeyEvent& key);
+    void PickNumber(int nValue);
+    // After a deal, a take or a number placed: where the keyboard goes on.
+    void PlaceFocus(QWidget* pBefore);
+    // What a screen reader is told: names that carry the values, and the
+    // turn line's name, the status that matters, changed once per change.
+    void DescribeControls();
+    void DescribeHighlights();
+    QString PieceName(int nIndex) const;
+    QString TurnStatus() const;
+    // Runs a box or dialog; the focus goes back where it was.
+    template <typename F>
+    auto KeepingFocus(F&& f);
+
     void BindControls();
     void ApplyColours();
     void UpdateAnchor();
@@ -167,6 +185,8 @@ private:
     std::unique_ptr<CCueTimer> m_pTimer;
     QPoint m_ptMessage;
     bool m_bFirstPaint = true;
+    bool m_bDealing = false;           // as the last Refresh found it
+    std::vector<int> m_described;      // pieces with a description of their blink
     bool m_bNewPlayersAsked = false;  // the held new game chooses players
     bool m_bNoGameAsked = false;      // the held new game has no game to return to
     QBrush m_brScores;

@@ -161,6 +161,15 @@ void CGameState::OnOperatorClicked(int nRow) {
     m_view.Refresh();
 }
 
+void CGameState::OnOperatorChosen(int nRow, char chOperator) {
+    if (IsLocked() || IsComputersTurn()) return;
+    COperatorCycle& cycle = m_eq.Operator(nRow);
+    if (cycle.Operators().find(chOperator) == std::string::npos) return;
+    cycle.SetOperator(chOperator);
+    m_eq.Evaluate();
+    m_view.Refresh();
+}
+
 void CGameState::OnPass() {
     if (IsLocked() || IsComputersTurn()) return;
     EndMove(true);

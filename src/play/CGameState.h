@@ -108,6 +108,9 @@ public:
     void OnNumberClicked(int k);  // 0..2 dealt numbers, 3 the first row's result
     void OnSlotClicked(int s);    // 0..3
     void OnOperatorClicked(int nRow);
+    // A key names the operator: shown at once when the row offers it, so no
+    // operator in between is evaluated (and refused) on the way.
+    void OnOperatorChosen(int nRow, char chOperator);
     void OnPass();
     void OnHint();
     // The 250 ms tick: a deal tick, or the caret when no deal runs.

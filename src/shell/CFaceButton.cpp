@@ -1,5 +1,6 @@
 #include "shell/CFaceButton.h"
 
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -50,7 +51,16 @@ void CFaceButton::paintEvent(QPaintEvent* /*event*/) {
     face.adjust(1, 1, -1, -1);
     painter.fillRect(face, m_clrFace);
     DrawFrame(painter, hasFocus());
+    if (m_bKeyFocus && hasFocus()) {
+        painter.setPen(QPen(CSystemColors::WindowFrame(), 2, Qt::DotLine));
+        painter.drawRect(face.adjusted(3, 3, -4, -4));
+    }
     DrawCaption(painter);
+}
+
+void CFaceButton::focusInEvent(QFocusEvent* event) {
+    m_bKeyFocus = event->reason() != Qt::MouseFocusReason;
+    QPushButton::focusInEvent(event);
 }
 
 void CFaceButton::DrawBevel(QPainter& painter, const QRect& rect) {

@@ -22,6 +22,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     // What sits on the face; by default the caption centred on the middle of a
     // board piece.
     virtual void DrawCaption(QPainter& painter);
@@ -33,4 +34,6 @@ private:
     void DrawFrame(QPainter& painter, bool bFocus) const;
 
     QColor m_clrFace;
+    // Focus that came from the keyboard is shown plainly, a click's as it always was.
+    bool m_bKeyFocus = false;
 };

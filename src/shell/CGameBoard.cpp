@@ -1,5 +1,8 @@
 #include "shell/CGameBoard.h"
 
+#include <QKeyEvent>
+#include <cstdlib>
+
 #include "shell/CAppPalette.h"
 #include "shell/CGamePiece.h"
 #include "shell/CSystemColors.h"
@@ -123,4 +126,79 @@ void CGameBoard::StartBlinking() {
 void CGameBoard::OnTimer() {
     for (CGamePiece* piece : m_selectable) ToggleBlink(piece, kGreyBlink);
     for (CGamePiece* piece : m_warning) ToggleBlink(piece, kRedBlink);
+}
+
+bool CGameBoard::CanFocus(int nIndex) const {
+    const CGamePiece* piece = Piece(nIndex);
+    return piece && !piece->isHidden() && piece->isEnabled();
+}
+
+bool CGameBoard::FocusPiece(int nIndex) {
+    if (!CanFocus(nIndex)) return false;
+    Piece(nIndex)->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+int CGameBoard::FocusedIndex() const {
+    for (int index = 0; index < kCells; ++index) {
+        if (m_pieces[std::size_t(index)] && m_pieces[std::size_t(index)]->hasFocus()) return index;
+    }
+    return -1;
+}
+
+bool CGameBoard::MoveFocus(int nRows, int nColumns) {
+    const int from = FocusedIndex();
+    if (from < 0) {
+        for (int index = 0; index < kCells; ++index)
+            if (FocusPiece(index)) return true;
+        return false;
+    }
+    const int row = from / kColumns;
+    const int column = from % kColumns;
+    if (nRows == 0) {
+        for (int c = column + nColumns; c >= 0 && c < kColumns; c += nColumns)
+            if (FocusPiece(row * kColumns + c)) return true;
+        return false;
+    }
+    // Up or down: the nearest row with a piece, and in it the nearest column
+    // (the left one of two as near), so gaps in a column do not stop the move.
+    for (int r = row + nRows; r >= 0 && r < kRows; r += nRows) {
+        int best = -1;
+        for (int c = 0; c < kColumns; ++c) {
+            if (CanFocus(r * kColumns + c) && (best < 0 || std::abs(c - column) < std::abs(best - column)))
+                best = c;
+        }
+        if (best >= 0) return FocusPiece(r * kColumns + best);
+    }
+    return false;
+}
+
+bool CGameBoard::FocusNextSelectable() {
+    const int from = FocusedIndex();
+    CGamePiece* first = nullptr;
+    CGamePiece* next = nullptr;
+    for (CGamePiece* piece : m_selectable) {
+        const int index = piece->m_nId - CGamePiece::kFirstId;
+        if (!CanFocus(index)) continue;
+        if (!first || index < first->m_nId - CGamePiece::kFirstId) first = piece;
+        if (index > from && (!next || piece->m_nId < next->m_nId)) next = piece;
+    }
+    CGamePiece* target = next ? next : first;
+    if (!target) return false;
+    target->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+void CGameBoard::keyPressEvent(QKeyEvent* event) {
+    static const struct {
+        int key, rows, columns;
+    } kMoves[] = {{Qt::Key_Left, 0, -1}, {Qt::Key_Right, 0, 1}, {Qt::Key_Up, -1, 0}, {Qt::Key_Down, 1, 0}};
+    if (!(event->modifiers() & ~Qt::KeypadModifier)) {
+        for (const auto& move : kMoves) {
+            if (event->key() != move.key) continue;
+            MoveFocus(move.rows, move.columns);
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }

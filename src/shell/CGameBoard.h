@@ -54,6 +54,14 @@ public:
     void StartBlinking();
     void OnTimer();
 
+    // The keyboard: the focus moves to the nearest piece that can take it
+    // (untaken) in a direction, or to the next grey piece after the focused
+    // one; false when there is none.
+    bool MoveFocus(int nRows, int nColumns);
+    bool FocusNextSelectable();
+    // The board index of the piece that has the focus, -1 for none.
+    int FocusedIndex() const;
+
     QSize sizeHint() const override;
 
     QList<CGamePiece*> m_selectable;  // blink grey
@@ -61,7 +69,12 @@ public:
     QBrush m_brEnabled;               // control colour of enabled pieces
     QBrush m_brDisabled;              // control colour of greyed pieces
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    bool CanFocus(int nIndex) const;
+    bool FocusPiece(int nIndex);
     void DestroyCells();
     void CreateCell(int nIndex);
     QList<CGamePiece*> Pieces(const std::vector<int>& indexes) const;

@@ -148,6 +148,22 @@ TEST_F(CGameStateTest, TheCaretBlinksAndTheFirstResultFollowsItsRowIntoTheSecond
     EXPECT_EQ(eq.m_nSlot[0], 0);
 }
 
+TEST_F(CGameStateTest, AnOperatorKeySetsOnlyAnOfferedOperatorAndNotDuringADeal) {
+    Start();
+    m_random.Deal(7, 2, 0);
+    m_game.OnTimer();
+    m_game.OnOperatorChosen(0, '*');  // dealing: nothing
+    EXPECT_EQ(m_game.Equations().Operator(0).GetOperator(), '+');
+    for (int tick = 1; tick < 15; ++tick) m_game.OnTimer();
+    for (int k : {0, 1}) m_game.OnNumberClicked(k);
+    const std::size_t logged = m_view.m_log.size();
+    m_game.OnOperatorChosen(0, '%');
+    m_game.OnOperatorChosen(0, '*');
+    m_game.OnOperatorChosen(0, '+');  // straight back: 7 / 2 is never refused on the way
+    EXPECT_EQ(m_game.Equations().m_strFirstResult, "9");
+    EXPECT_EQ(m_view.m_log.size(), logged);
+}
+
 TEST_F(CGameStateTest, TheDealKeepsTheFirstSetWithAPieceAndLocksTheControlsMeanwhile) {
     Start();
     m_random.Set(0, 0, 0);        // 0 reaches no piece
