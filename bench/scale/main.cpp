@@ -82,6 +82,14 @@ SFigure Time(int runs, const std::function<void()>& run,
     return {ms[ms.size() / 2], ms.front(), ms.back()};
 }
 
+// Times open, which makes a dialog and runs it; each dialog is destroyed
+// untimed, before the next run.
+SFigure TimeOpening(const std::function<std::unique_ptr<QDialog>()>& open) {
+    std::unique_ptr<QDialog> pDialog;
+    return Time(
+        kRuns, [&] { pDialog = open(); }, [&] { pDialog.reset(); });
+}
+
 // 10,000 finished games, an hour and a bit apart from January 1999 on, so
 // that their start times spread over months, days and both halves of the day.
 void AddRecords(CGamePlayer& player) {
@@ -192,35 +200,24 @@ int main(int argc, char** argv) {
     unflushedCopy.Load(dir);
     const SFigure saveUnflushed = Time(kRuns, [&] { unflushedCopy.Save(dir); });
 
-    std::unique_ptr<QDialog> pDialog;
-    const auto close = [&pDialog] { pDialog.reset(); };
-    const SFigure select = Time(
-        kRuns,
-        [&] {
-            auto pSelect = std::make_unique<CSelectPlayer>(app, clock);
-            pSelect->DoModal(0);
-            pDialog = std::move(pSelect);
-        },
-        close);
+    const SFigure select = TimeOpening([&]() -> std::unique_ptr<QDialog> {
+        auto pSelect = std::make_unique<CSelectPlayer>(app, clock);
+        pSelect->DoModal(0);
+        return pSelect;
+    });
     const int nSelectListed = nListed;
-    const SFigure statistics = Time(
-        kRuns,
-        [&] {
-            auto pStatistics = std::make_unique<CStatisticsDlg>(app);
-            pStatistics->m_pPlayer = &loaded;
-            CModal::Run(*pStatistics);
-            pDialog = std::move(pStatistics);
-        },
-        close);
+    const SFigure statistics = TimeOpening([&]() -> std::unique_ptr<QDialog> {
+        auto pStatistics = std::make_unique<CStatisticsDlg>(app);
+        pStatistics->m_pPlayer = &loaded;
+        CModal::Run(*pStatistics);
+        return pStatistics;
+    });
     const int nStatsListed = nListed;
-    const SFigure deletion = Time(
-        kRuns,
-        [&] {
-            pDialog = std::make_unique<CDeletePlayersDlg>(app);
-            CModal::Run(*pDialog);
-        },
-        close);
-    close();
+    const SFigure deletion = TimeOpening([&]() -> std::unique_ptr<QDialog> {
+        auto pDelete = std::make_unique<CDeletePlayersDlg>(app);
+        CModal::Run(*pDelete);
+        return pDelete;
+    });
     const int nDeleteListed = nListed;
     CModal::SetAnswerer(nullptr);
 
