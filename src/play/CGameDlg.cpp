@@ -457,6 +457,8 @@ void CGameDlg::Refresh() {
     const CEquations& eq = m_pGame->Equations();
     QWidget* before = focusWidget();
     const bool dealing = state.m_nShake != 0;
+    // Names first: a new caption is announced with the name the control has then.
+    DescribeControls();
     for (int k = 0; k < 4; ++k) {
         const QString number = Text(eq.m_strNumber[k]);
         // The numbers are told once the deal has settled, not at every shuffle.
@@ -480,7 +482,6 @@ void CGameDlg::Refresh() {
     if (!state.m_bFirstGame) {
         for (int player = 0; player < 2; ++player) Show(Label(IdName0 + player), state.m_strName[player]);
     }
-    DescribeControls();
     if (dealing != m_bDealing || before != focusWidget()) {
         m_bDealing = dealing;
         PlaceFocus(before);
@@ -648,8 +649,14 @@ void CGameDlg::RedrawTakenMarkers() {
 }
 
 void CGameDlg::HighlightsChanged() {
-    m_pBoard->SetHighlights(m_pGame->State().m_selectable, m_pGame->State().m_warning);
+    const CGameState::SState& state = m_pGame->State();
+    m_pBoard->SetHighlights(state.m_selectable, state.m_warning);
     DescribeHighlights();
+    // A piece that stopped blinking under the focus gives it to one that blinks.
+    const int focused = m_pBoard->FocusedIndex();
+    if (focused >= 0 && !state.m_selectable.empty() &&
+        std::find(state.m_selectable.begin(), state.m_selectable.end(), focused) == state.m_selectable.end())
+        m_pBoard->FocusNextSelectable();
 }
 
 void CGameDlg::ShowTake(const CTakeOutcome& take) {

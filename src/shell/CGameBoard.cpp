@@ -140,8 +140,10 @@ bool CGameBoard::FocusPiece(int nIndex) {
 }
 
 int CGameBoard::FocusedIndex() const {
+    // The window's focus, kept while another window is active (a box, the help).
+    const QWidget* focused = window()->focusWidget();
     for (int index = 0; index < kCells; ++index) {
-        if (m_pieces[std::size_t(index)] && m_pieces[std::size_t(index)]->hasFocus()) return index;
+        if (focused && m_pieces[std::size_t(index)] == focused) return index;
     }
     return -1;
 }

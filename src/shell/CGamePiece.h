@@ -26,6 +26,8 @@ public:
 
 protected:
     const QBrush* BackgroundBrush() const override { return ControlBrush(); }
+    // The arrow keys are the board's, which moves in rows and columns.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const QBrush* m_pEnabled;

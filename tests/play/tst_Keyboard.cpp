@@ -1,0 +1,120 @@
+#include <QAccessible>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include "play/CGameDlg.h"
+#include "play/GameFixture.h"
+#include "shell/CTile.h"
+#include "support/CGameDriver.h"
+#include "support/CScriptedUser.h"
+#include "support/CSoundRecorder.h"
+
+namespace {
+
+// Every accessibility event: what changed and the name it had then.
+struct SEvent {
+    QAccessible::Event type;
+    QObject* object;
+    QString name;
+};
+std::vector<SEvent> g_events;
+void Record(QAccessibleEvent* event) {
+    QAccessibleInterface* face = event->accessibleInterface();
+    g_events.push_back({event->type(), event->object(), face ? face->text(QAccessible::Name) : QString()});
+}
+
+}  // namespace
+
+// A move made by keys alone through the real window, and what a screen reader hears of it.
+class TestKeyboard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aMoveByKeysIsAnnouncedOnceAndAnIdleTurnIsSilent() {
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QDir(dir.path()).mkpath("data");
+        QDir::setCurrent(dir.path());
+        QFile file("data/ASMD.A");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(BoardText({-1, 14, 7, 12, 30, 1, 100, 9, 20, 5, 50}).c_str());
+        file.close();
+        CTestPlayers players;
+        players.Seat(0, "Ann");
+        CSoundRecorder sound;
+        CQueueRandom random;
+        CScriptedUser user;
+        CGameDlg dlg(players.m_app, sound, random, players.m_clock);
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        CGameOptions options;
+        options.m_nPieces = 10;
+        options.m_strName1 = "Ann";
+        options.m_bShowQuickInstructions = false;
+        dlg.Game().StartGame(options);
+        for (int i = 0; i < 500 && dlg.Commands().IsBusy(); ++i) QTest::qWait(10);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QAccessible::installUpdateHandler(Record);
+        CGameDriver d(dlg);
+        const auto key = [&](Qt::Key k) { QTest::keyClick(dlg.focusWidget(), k); };
+        const auto on = [&](QObject* object) {
+            return int(std::count_if(g_events.begin(), g_events.end(),
+                                     [&](const SEvent& e) { return e.object == object; }));
+        };
+
+        random.Deal(3, 4, 2);
+        d.Ticks(1);
+        g_events.clear();
+        d.Ticks(13);  // the shuffle is drawn, not told
+        QCOMPARE(int(g_events.size()), 0);
+        QWidget* turn = CDialogBuilder::Control(dlg, CGameDlg::IdTurn);
+        d.Ticks(1);
+        QCOMPARE(on(turn), 1);
+        QCOMPARE(turn->accessibleName(), QString("Ann's turn. Numbers 3, 4 and 2"));
+        QCOMPARE(dlg.focusWidget(), d.Number(0));
+
+        // (3 + 4) * 2: the operator key sets the second row, the first being full;
+        // the focus goes to the grey piece.
+        g_events.clear();
+        for (Qt::Key k : {Qt::Key_3, Qt::Key_4, Qt::Key_R, Qt::Key_Asterisk, Qt::Key_2}) key(k);
+        QCOMPARE(d.Text(CGameDlg::IdResult2), QString("14"));
+        QCOMPARE(d.Operator(1)->accessibleName(), QString("Second operator: times"));
+        QCOMPARE(d.Number(3)->accessibleName(), QString("First result: 7"));
+        QCOMPARE(on(turn), 1);
+        QCOMPARE(turn->accessibleName(),
+                 QString("Ann's turn. Numbers 3, 4 and 2. Can be taken: Piece 14, row 1, column 2"));
+        QCOMPARE(dlg.Board().Piece(1)->accessibleDescription(), QString("can be taken"));
+        QCOMPARE(dlg.Board().FocusedIndex(), 1);
+
+        g_events.clear();
+        d.Ticks(4);  // the caret
+        for (int i = 0; i < 3; ++i) dlg.Board().OnTimer();  // the blink
+        QCOMPARE(int(g_events.size()), 0);
+
+        // The arrows go round the board, N back to the grey piece.
+        for (Qt::Key k : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}) key(k);
+        QCOMPARE(dlg.Board().FocusedIndex(), 8);
+        key(Qt::Key_N);
+        QCOMPARE(dlg.Board().FocusedIndex(), 1);
+        key(Qt::Key_Return);
+        QVERIFY(dlg.Game().Board().Piece(1).IsTaken());
+        QWidget* score = CDialogBuilder::Control(dlg, CGameDlg::IdScore0);
+        QCOMPARE(d.Text(CGameDlg::IdScore0), QString("1"));
+        QCOMPARE(score->accessibleName(), QString("Ann: 1 point"));
+        QCOMPARE(on(score), 1);
+        QCOMPARE(dlg.Board().Tile(1)->accessibleName(), QString("Piece 14, row 1, column 2, taken"));
+        // The computer's deal: the focus is off the board meanwhile.
+        QCOMPARE(dlg.focusWidget(), CDialogBuilder::Control(dlg, CGameDlg::IdPass));
+        QAccessible::installUpdateHandler(nullptr);
+        QDir::setCurrent(previous);
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_Keyboard.moc"
