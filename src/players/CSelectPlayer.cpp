@@ -28,6 +28,8 @@ CSelectPlayer::CSelectPlayer(CPlayerApp& app, IClock& clock, QWidget* parent)
     m_pList = CDialogBuilder::ControlAs<CPlayerListBox>(*this, kListId);
     m_pOk = CDialogBuilder::ControlAs<QPushButton>(*this, 1);
     m_pStatistics = CDialogBuilder::ControlAs<QPushButton>(*this, kStatisticsId);
+    m_pName->setAccessibleName(QStringLiteral("Player's name"));
+    m_pList->setAccessibleName(QStringLiteral("Players"));
 
     m_pName->setMaxLength(kMaxName);
     m_pName->installEventFilter(this);

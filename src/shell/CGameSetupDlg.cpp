@@ -64,6 +64,17 @@ CGameSetupDlg::CGameSetupDlg(QWidget* parent) : QDialog(parent) {
     CDialogBuilder::Control(*this, kPlayer1Edit)
         ->setAccessibleName(QStringLiteral("Player one's name"));
     player2->setAccessibleName(QStringLiteral("Player two's name"));
+    // Tab follows the layout, column by column and down each: players and
+    // their names, pieces, the two switches, operators, signs, the level,
+    // then the buttons from left to right.
+    QWidget* previous = nullptr;
+    for (int id : {1016, 1018, 1017, 1019, 1027, 1028, 1029, 1030, 1050, 1051, 1020, 1021, 1022,
+                   1023, 1024, 1025, 1026, 1052, 1053, 1054, kQuitGame, int(kCancel), 1}) {
+        QWidget* control = CDialogBuilder::Control(*this, id);
+        if (!control) continue;
+        if (previous) setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 void CGameSetupDlg::SetOptions(const CGameOptions& options, bool bCanCancel,
