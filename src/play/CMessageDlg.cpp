@@ -1,5 +1,6 @@
 #include "play/CMessageDlg.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 
@@ -30,4 +31,8 @@ void CMessageDlg::showEvent(QShowEvent* event) {
     if (auto* text = CDialogBuilder::ControlAs<QLabel>(*this, kTextId)) text->setText(m_strText);
     setWindowTitle(m_strTitle);
     move(m_nLeft, m_nTop);
+    // Read out as a message box is: its text, once, as it opens.
+    setAccessibleDescription(m_strText);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
