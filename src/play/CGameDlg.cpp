@@ -301,7 +301,16 @@ bool CGameDlg::PlayKey(const QKeyEvent& key) {
     if (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) return false;
     const CEquations& eq = m_pGame->Equations();
     const int code = key.key();
-    if (code >= Qt::Key_0 && code <= Qt::Key_9) {
+    static constexpr int kPlayKeys[] = {
+        Qt::Key_T,     Qt::Key_R,        Qt::Key_Equal, Qt::Key_Plus,      Qt::Key_Minus,
+        Qt::Key_Slash, Qt::Key_Asterisk, Qt::Key_H,     Qt::Key_Backspace, Qt::Key_P,
+        Qt::Key_N,     Qt::Key_Left,     Qt::Key_Right, Qt::Key_Up,        Qt::Key_Down};
+    const bool digit = code >= Qt::Key_0 && code <= Qt::Key_9;
+    if (!digit && std::find(std::begin(kPlayKeys), std::end(kPlayKeys), code) == std::end(kPlayKeys))
+        return false;
+    // A deal holds the play keys as the rules hold the clicks.
+    if (m_pGame->State().m_nShake != 0) return true;
+    if (digit) {
         PickNumber(code - Qt::Key_0);
         return true;
     }
