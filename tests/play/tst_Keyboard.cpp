@@ -9,6 +9,7 @@
 
 #include "play/CGameDlg.h"
 #include "play/GameFixture.h"
+#include "shell/CGameSetupDlg.h"
 #include "shell/CTile.h"
 #include "support/CGameDriver.h"
 #include "support/CScriptedUser.h"
@@ -113,6 +114,16 @@ private slots:
         QCOMPARE(dlg.focusWidget(), CDialogBuilder::Control(dlg, CGameDlg::IdPass));
         QAccessible::installUpdateHandler(nullptr);
         QDir::setCurrent(previous);
+    }
+
+    // Tab goes down the players' column before the operators beside it.
+    void theSetupsTabOrderFollowsItsLayout() {
+        CGameSetupDlg setup;
+        QString order;
+        QWidget* control = CDialogBuilder::Control(setup, 1016);
+        for (int i = 0; i < 6; ++i, control = control->nextInFocusChain())
+            order += control->property("controlId").toString() + " ";
+        QCOMPARE(order, QString("1016 1018 1017 1019 1027 1028 "));
     }
 };
 
