@@ -23,9 +23,7 @@ std::string ParsedByPython(const std::string& path) {
     return out;
 }
 
-using StatsCsv = PlayersTest;
-
-TEST_F(StatsCsv, EveryFieldReadsBackThroughARealCsvParserAndAFailedWriteLeavesNoFile) {
+TEST_F(PlayersTest, StatsCsvReadsBackThroughARealCsvParserAndAFailedWriteLeavesNoFile) {
     ASSERT_TRUE(Load(kOneRecordFile));
     Record(0).m_strTitle += "\n\xE9l\xE8ves";  // an old file's Latin-1
     Record(0).m_strOpponent = "Ren\u00e9e \"Ace\", O'Brien";
