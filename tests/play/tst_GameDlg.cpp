@@ -1,10 +1,12 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "play/CGameDlg.h"
+#include "play/CGameCodeDlg.h"
 #include "play/CHintDlg.h"
 #include "play/CMoveCoachWnd.h"
 #include "shell/CGameSetupDlg.h"
@@ -173,6 +175,27 @@ private slots:
         QVERIFY(done.m_bFinished);
         QCOMPARE(done.m_bDidNotWin, final[1] >= final[0]);
         QCOMPARE(done.m_strOpponent, std::string("the computer"));
+    }
+
+    // A mistyped code is refused with a message; the game's own code starts it
+    // again, for the same player.
+    void aGameCodeIsCheckedAndStartsItsGameAgain() {
+        Open();
+        const std::string code = m_dlg->Game().State().m_strCode;
+        m_user->m_chooser = [&](const CModal::SRequest& request) {
+            if (!request.dialog) return int(CModal::IdOk);
+            auto* edit = CDialogBuilder::ControlAs<QLineEdit>(*request.dialog, CGameCodeDlg::kCodeId);
+            for (const std::string& typed : {std::string("NOT A CODE"), code}) {
+                edit->setText(QString::fromStdString(typed));
+                CDialogBuilder::ControlAs<QAbstractButton>(*request.dialog, CModal::IdOk)->click();
+            }
+            return request.dialog->result();
+        };
+        m_dlg->RequestNewGameFromCode();
+        QVERIFY(m_user->Saw("New Game from Code: \"NOT A CODE\" is not a game code. A game code has "
+                            "12 letters and digits, as File > Game Code shows them."));
+        QCOMPARE(m_dlg->Game().State().m_strCode, code);
+        QCOMPARE(m_players->m_app.m_pPlayers[0]->m_records.size(), std::size_t(2));
     }
 
     void theNamesBandShowsPlayerOneAndTwoBeforeTheFirstGame() {
