@@ -15,18 +15,16 @@
 #include "platform/CCueTimer.h"
 #include "platform/CModal.h"
 #include "platform/CSoundCues.h"
-#include "play/CGameCodeDlg.h"
+#include "play/CGameStarter.h"
 #include "play/CHintDlg.h"
 #include "play/CMessageDlg.h"
 #include "play/CMoveCoachWnd.h"
 #include "play/CScoreCounter.h"
 #include "players/CPlayerApp.h"
-#include "players/CSelectPlayer.h"
 #include "shell/CAppPalette.h"
 #include "shell/CBitmaps.h"
 #include "shell/CGameBoard.h"
 #include "shell/CGamePiece.h"
-#include "shell/CGameSetupDlg.h"
 #include "shell/COperatorButton.h"
 #include "shell/CTile.h"
 
@@ -124,14 +122,12 @@ QString Value(const std::string& text, const char* none) {
 CGameDlg::CGameDlg(CPlayerApp& app, ISound& sound, IRandom& random, IClock& clock,
                    QWidget* parent)
     : CFixedLayoutDlg(MainWindowBuilder(), parent),
-      m_app(app),
       m_sound(sound),
-      m_random(random),
-      m_clock(clock),
       m_brScores(CAppPalette::Brush(CAppPalette::Green)),
       m_brEquations(CAppPalette::Brush(CAppPalette::LightGreen)),
       m_brButtons(kButtonColour) {
     m_pGame = std::make_unique<CGameState>(static_cast<IGameView&>(*this), random, sound, app);
+    m_pStarter = std::make_unique<CGameStarter>(*m_pGame, app, clock, *this, [this] { QuitGame(1); });
     BindControls();
     m_pScoreCounter = std::make_unique<CScoreCounter>(sound);
     m_pTimer = std::make_unique<CCueTimer>(kTimerMs, [this] { OnTimer(); });
@@ -390,64 +386,19 @@ void CGameDlg::RequestNewGame(bool bNewPlayers, bool bNoGame) {
     m_bNoGameAsked = m_bNoGameAsked || bNoGame;
     m_commands.Submit(kNewGameKey, [this] {
         const bool newPlayers = std::exchange(m_bNewPlayersAsked, false);
-        if (!std::exchange(m_bNoGameAsked, false)) return NewGame(newPlayers);
+        if (!std::exchange(m_bNoGameAsked, false)) return m_pStarter->NewGame(newPlayers);
         m_pGame->SetGameInProgress(false);
-        NewGame(newPlayers);
+        m_pStarter->NewGame(newPlayers);
         m_pGame->SetGameInProgress(true);
     });
 }
 
-void CGameDlg::NewGame(bool bNewPlayers) {
-    CGameSetupDlg setup(this);
-    setup.SetOptions(m_pGame->Options(), m_pGame->State().m_bGameInProgress, bNewPlayers);
-    const int result = CModal::Run(setup);
-    if (result == CGameSetupDlg::kQuitGame) {
-        m_pGame->AbandonRecords();
-        QuitGame(1);
-        return;
-    }
-    if (result != CModal::IdOk) return;
-    CGameOptions options = setup.Options();
-    if (bNewPlayers) SeatPlayers(options);
-    m_pGame->StartGame(options);
-}
-
-void CGameDlg::SeatPlayers(CGameOptions& options) {
-    m_pGame->AbandonRecords();
-    CSelectPlayer select(m_app, m_clock, this);
-    std::string* names[2] = {&options.m_strName1, &options.m_strName2};
-    for (int seat = 0; seat < (options.m_bOnePlayer ? 1 : 2); ++seat) {
-        auto& record = m_app.m_pPlayers[seat];
-        record = std::make_unique<CGamePlayer>(m_clock, [](const std::string& text, const std::string&) {
-            CModal::AppMessage(QString::fromStdString(text));
-        });
-        record->m_strName = *names[seat];
-        if (select.DoModal(seat) == CModal::IdOk) *names[seat] = record->m_strName;
-    }
-}
-
 void CGameDlg::ShowGameCode() {
-    const std::string& code = m_pGame->State().m_strCode;
-    if (code.empty()) {
-        CModal::Message(this, QStringLiteral("No game has been started yet."),
-                        QStringLiteral("Game Code"), CModal::OkOnly, CModal::Information);
-        return;
-    }
-    CGameCodeDlg dlg(code, this);
-    CModal::Run(dlg);
+    m_pStarter->ShowGameCode();
 }
 
 void CGameDlg::RequestNewGameFromCode() {
-    m_commands.Submit(kCodeGameKey, [this] {
-        CGameCodeDlg dlg(m_pGame->Options(), this);
-        if (CModal::Run(dlg) != CModal::IdOk) return;
-        CGameOptions options = dlg.m_options;
-        // The same players, unless the code seats another number of them.
-        const bool seated = m_app.m_pPlayers[0] != nullptr;
-        const bool twoSeated = m_app.m_pPlayers[1] != nullptr;
-        if (!seated || twoSeated == options.m_bOnePlayer) SeatPlayers(options);
-        m_pGame->StartGame(options, dlg.m_nSeed);
-    });
+    m_commands.Submit(kCodeGameKey, [this] { m_pStarter->NewGameFromCode(); });
 }
 
 // ---- drawing the rules' state -------------------------------------------------------

@@ -15,6 +15,7 @@
 #include "shell/CFixedLayoutDlg.h"
 
 class CCueTimer;
+class CGameStarter;
 class CMoveCoachWnd;
 class IClock;
 class QMenuBar;
@@ -112,9 +113,6 @@ protected:
     void reject() override;
 
 private:
-    void NewGame(bool bNewPlayers);
-    // Releases the seats' records and chooses the options' players anew.
-    void SeatPlayers(CGameOptions& options);
     void QuitGame(int nMode);
     // Runs a click or tick of the window as one operation of the queue.
     template <typename F>
@@ -166,10 +164,7 @@ private:
     QWidget* Cached(int nId) const;
     QLabel* Label(int nId) const;
 
-    CPlayerApp& m_app;
     ISound& m_sound;
-    IRandom& m_random;
-    IClock& m_clock;
     std::function<QMenuBar*()> m_fnMakeMenu;
     QMenuBar* m_pMenu = nullptr;
     CMoveCoachWnd* m_pCoach = nullptr;  // a child window: deleted with this one
@@ -181,6 +176,7 @@ private:
     mutable std::map<int, QWidget*> m_controls;
     CCommandQueue m_commands;
     std::unique_ptr<CGameState> m_pGame;
+    std::unique_ptr<CGameStarter> m_pStarter;
     std::unique_ptr<CScoreCounter> m_pScoreCounter;
     std::unique_ptr<CCueTimer> m_pTimer;
     QPoint m_ptMessage;
