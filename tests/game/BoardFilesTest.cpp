@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "game/CBoard.h"
 #include "game/CBoardFigures.h"
 #include "game/Deal.h"

@@ -58,8 +58,7 @@ TEST(BoardLine, IsReadIntoCaptionValueAndSecondNumberLikeAtoiButSaturated) {
         EXPECT_EQ(Read(line), read) << line;
 }
 
-// Row above, then the sides, then the row below; a take is worth one point
-// more than the piece's taken neighbours.
+// Row above, sides, row below; a take is worth one more than its taken neighbours.
 TEST(Board, CountsTakenNeighboursInReadingOrderAndATakeNeedsAnUntakenPieceAndAPlayer) {
     CBoard board = BoardOf(0, {{9, "no comma here"}});  // up-left of cell 17 has no piece
     for (int i = 0; i < kCells; ++i)
@@ -72,7 +71,6 @@ TEST(Board, CountsTakenNeighboursInReadingOrderAndATakeNeedsAnUntakenPieceAndAPl
     EXPECT_EQ(board.TakePiece(17, 3), 0);
     EXPECT_EQ(board.TakePiece(17, kTakenByTwo), 7);
     EXPECT_EQ(board.TakePiece(17, kTakenByOne), 0);  // already taken
-    EXPECT_EQ(board.Piece(17).m_nTakenBy, kTakenByTwo);
 }
 
 TEST(BoardFile, ThatCannotBeOpenedChangesNothingAndAnotherReplacesEveryPieceAndTheSearchTable) {
@@ -80,7 +78,6 @@ TEST(BoardFile, ThatCannotBeOpenedChangesNothingAndAnotherReplacesEveryPieceAndT
     board.TakePiece(3, kTakenByOne);
     board.FindBestPiece(2, 3, 4);
     ASSERT_TRUE(board.CaseResult(1));
-    EXPECT_FALSE(board.LoadFile(std::string(TALLYFOLD_DATA_DIR) + "/no-such-board"));
     EXPECT_FALSE(board.LoadFile(TALLYFOLD_DATA_DIR));  // a directory is no board file
     EXPECT_EQ(board.Piece(3).m_nTakenBy, kTakenByOne);
     board.LoadText("1 ,0\n2 ,0\n");  // a short file leaves the other cells empty
@@ -119,15 +116,18 @@ TEST(Search, RanksByGapPassesAndTakesTheFirstRankedReachablePieceThenItsLowestCa
     for (int i = 0; i < kCells; ++i) board.TakePiece(i, kTakenByTwo);
     board.RefreshCounts();
     EXPECT_EQ(Found(board.FindBestPiece(2, 3, 4)), "none, case -1");
-    EXPECT_EQ(board.CaseResult(1), 9);  // the table is filled all the same
-    EXPECT_FALSE(board.CaseResult(kCases + 1));
 }
 
-TEST(Search, MatchesAPieceOfMinusOneThousandOnlyWithACaseThatGivesIt) {
-    CBoard board = BoardOf(-1000);
+TEST(Search, MatchesAPieceOfMinusOneThousandOnlyWithACaseThatGivesItAndKnowsNoCase105) {
+    struct {
+        CBoard board = BoardOf(-1000);
+        std::optional<int> past = 7;  // just after the search table: a read beyond it shows
+    } guarded;
+    CBoard& board = guarded.board;
     board.SetOperators({false, true, true, false});  // - and *
     EXPECT_FALSE(board.FindBestPiece(1, 2, 3).m_bFound);
     EXPECT_EQ(board.FindBestPiece(0, 10, 100).m_nCase, 60);  // 10 * (0 - 100)
+    EXPECT_FALSE(board.CaseResult(kCases + 1));
 }
 
 // The result of "x op y = r" when the row adds up.
