@@ -80,17 +80,22 @@ void CStatisticsDlg::Fill() {
     // Offered whenever there is a record, also when the only one is the game in
     // progress, which is never listed.
     m_pPurgeAll->setEnabled(!m_pPlayer->m_records.empty());
+    // Entries are as wide as the list scrolls, so it scrolls that far across.
+    // Every row is as high as the first: measured once, and each entry gets
+    // its size before it joins the sorted list, which would otherwise sort it
+    // again on every change (thousands of records open at once so).
+    int height = 0;
     for (const auto& pRecord : m_pPlayer->m_records) {
         // The game in progress is still being played: nothing to report or purge yet.
         if (pRecord.get() == m_pPlayer->m_pCurrentStats) continue;
         auto* entry = new QListWidgetItem(ShownText(pRecord->m_strStarted));
         entry->setData(kRecordRole, QVariant::fromValue(reinterpret_cast<quintptr>(pRecord.get())));
+        if (height > 0) entry->setSizeHint(QSize(kHorizontalExtent, height));
         m_pList->addItem(entry);  // the list sorts by the text, month first
-    }
-    // Entries are as wide as the list scrolls, so it scrolls that far across.
-    for (int i = 0; i < m_pList->count(); ++i) {
-        QListWidgetItem* entry = m_pList->item(i);
-        entry->setSizeHint(QSize(kHorizontalExtent, m_pList->sizeHintForRow(i)));
+        if (height == 0) {
+            height = m_pList->sizeHintForRow(m_pList->row(entry));
+            entry->setSizeHint(QSize(kHorizontalExtent, height));
+        }
     }
     ShowProgress();
 }
