@@ -68,23 +68,32 @@ private:
     std::filesystem::path m_dir;
 };
 
+// A record of a player's as the game statistics it is.
+inline const CGameStats& Stats(const std::unique_ptr<CStatistics>& record) {
+    return static_cast<const CGameStats&>(*record);
+}
+
 // The application's players, with files in memory under "/g/players/".
 class CTestPlayers {
 public:
     CTestPlayers() : m_clock(Noon()), m_app({}, CurrentDir, m_files) { m_app.InitInstance({}); }
-    void Seat(int nSeat, const std::string& name) {
-        auto& record = m_app.m_pPlayers[nSeat];
-        record = std::make_unique<CGamePlayer>(m_clock, FnMessage{}, m_files);
-        record->m_strName = name;
-        record->m_strFile = name + "0.ply";
+    std::unique_ptr<CGamePlayer> Player(const std::string& name) {
+        auto player = std::make_unique<CGamePlayer>(m_clock, FnMessage{}, m_files);
+        player->m_strName = name;
+        player->m_strFile = name + "0.ply";
+        return player;
     }
+    void Seat(int nSeat, const std::string& name) { m_app.m_pPlayers[nSeat] = Player(name); }
+    // The player as the file holds it now; null when it cannot be read.
+    std::unique_ptr<CGamePlayer> Saved(const std::string& name) {
+        auto player = Player(name);
+        return player->Load("/g/players/") ? std::move(player) : nullptr;
+    }
+    std::string& File(const std::string& name) { return m_files.m_files["/g/players/" + name + "0.ply"]; }
     static std::string CurrentDir() { return "/g/"; }
-    static std::tm Noon() {
+    static std::tm Noon() {  // 6 December 2026
         std::tm t{};
-        t.tm_year = 126;
-        t.tm_mon = 11;
-        t.tm_mday = 6;
-        t.tm_hour = 12;
+        t.tm_year = 126, t.tm_mon = 11, t.tm_mday = 6, t.tm_hour = 12;
         return t;
     }
 

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <utility>
-
 #include <filesystem>
 #include <functional>
+#include <utility>
 
 #include "game/CBoard.h"
 #include "game/CGameCode.h"
@@ -21,7 +20,6 @@ public:
     void Refresh() override {}
     void ShowMessage(const std::string& title, const std::string& text) override {
         Log("message " + title + ": " + text);
-        if (m_onMessage) m_onMessage();
     }
     bool Ask(const std::string& text, const std::string&) override {  // No to every question
         Log("ask " + text);
@@ -53,7 +51,7 @@ public:
     int m_hint = 2;
     std::vector<std::string> m_log;
     std::vector<CTakeOutcome> m_takes;
-    std::function<void()> m_onTake, m_onMessage;
+    std::function<void()> m_onTake;
 };
 
 // Pieces used below: 7 at cell 8 (no neighbours taken), 14 at cell 12, and
@@ -69,7 +67,7 @@ protected:
     }
 
     // A game of 32 pieces: blocks 27 and 33, then the draws of cell 0 (empty).
-    void Start(bool bOnePlayer = true) {
+    void Start(bool bOnePlayer = true, int nLevel = kLevelExpert) {
         for (int cell : {27, 33})  // the draws of its row and column
             m_random.m_draws.insert(m_random.m_draws.end(),
                                     {(cell / 7 * 32767 + 4) / 5, (cell % 7 * 32767 + 6) / 7});
@@ -78,13 +76,17 @@ protected:
         options.m_strName1 = "Ann";
         options.m_strName2 = "Bob";
         options.m_bOnePlayer = bOnePlayer;
+        options.m_nLevel = nLevel;
         options.m_bShowQuickInstructions = false;
         m_game.StartGame(options);
         m_random.m_draws.clear();
     }
+    void Ticks(int n) {
+        for (int tick = 0; tick < n; ++tick) m_game.OnTimer();
+    }
     void Deal(int a, int b, int c) {
         m_random.Deal(a, b, c);
-        for (int tick = 0; tick < 15; ++tick) m_game.OnTimer();
+        Ticks(15);
     }
     void SetScores(int nOne, int nTwo) { m_game.m_s.m_nScore = {nOne, nTwo}; }
     // Writes a b c as the deal's first two numbers in row one, its result and
@@ -103,8 +105,8 @@ protected:
         return int(std::count(m_sound.Cues().begin(), m_sound.Cues().end(), cue));
     }
     // The seat's latest record, open or just closed.
-    const CGameStats& Stats(int nSeat) {
-        return static_cast<const CGameStats&>(*m_players.m_app.m_pPlayers[nSeat]->m_records.back());
+    const CGameStats& Last(int nSeat) {
+        return Stats(m_players.m_app.m_pPlayers[nSeat]->m_records.back());
     }
 
     CBoardFolder m_folder{Board()};
@@ -154,7 +156,7 @@ TEST_F(CGameStateTest, AnOperatorKeySetsOnlyAnOfferedOperatorAndNotDuringADeal) 
     m_game.OnTimer();
     m_game.OnOperatorChosen(0, '*');  // dealing: nothing
     EXPECT_EQ(m_game.Equations().Operator(0).GetOperator(), '+');
-    for (int tick = 1; tick < 15; ++tick) m_game.OnTimer();
+    Ticks(14);
     for (int k : {0, 1}) m_game.OnNumberClicked(k);
     const std::size_t logged = m_view.m_log.size();
     m_game.OnOperatorChosen(0, '%');
@@ -173,7 +175,7 @@ TEST_F(CGameStateTest, TheDealKeepsTheFirstSetWithAPieceAndLocksTheControlsMeanw
     m_game.OnNumberClicked(0);
     m_game.OnPass();
     EXPECT_EQ(m_game.Equations().m_nSlot[0], -1);
-    for (int tick = 1; tick < 15; ++tick) m_game.OnTimer();
+    Ticks(14);
     EXPECT_EQ(m_game.State().m_nShake, 0);
     EXPECT_EQ(m_game.Equations().m_strNumber[0], "5");
     EXPECT_EQ(m_game.State().m_nBestValue, 7);
@@ -187,7 +189,7 @@ TEST_F(CGameStateTest, AHumanTrailingByMoreThanFiveKeepsTheRichestSet) {
         SetScores(0, lead);
         m_random.Set(5, 2, 0);
         m_random.Deal(10, 2, 0, 14);
-        for (int tick = 0; tick < 15; ++tick) m_game.OnTimer();
+        Ticks(15);
         EXPECT_EQ(m_game.State().m_strBestValue, expected) << "lead " << lead;
     }
 }
@@ -197,7 +199,7 @@ TEST_F(CGameStateTest, NoPieceLeavesTheLastSetAFreeHintAndPassThenTheComputersPi
     Start();
     m_random.Deal(0, 0, 0, 14);
     m_random.Set(1, 0, 0);
-    for (int tick = 0; tick < 15; ++tick) m_game.OnTimer();
+    Ticks(15);
     EXPECT_EQ(m_game.State().m_strBestValue, "NO");
     EXPECT_EQ(m_game.Equations().m_strNumber[0], "1");
     m_view.m_hint = CGameState::kHintOptimal;
@@ -245,10 +247,10 @@ TEST_F(CGameStateTest, TheLastPieceEndsTheGameAndClosesBothRecords) {
         m_game.OnPieceClicked(34);
         EXPECT_TRUE(Logged(text)) << text;
         EXPECT_EQ(m_view.m_log.back(), "new game");
-        EXPECT_TRUE(Stats(0).m_bFinished);
-        EXPECT_EQ(Stats(0).m_bDidNotWin, oneLost) << text;
-        EXPECT_EQ(Stats(1).m_bDidNotWin, twoLost) << text;
-        EXPECT_EQ(Stats(1).m_strOpponent, "Ann");
+        EXPECT_TRUE(Last(0).m_bFinished);
+        EXPECT_EQ(Last(0).m_bDidNotWin, oneLost) << text;
+        EXPECT_EQ(Last(1).m_bDidNotWin, twoLost) << text;
+        EXPECT_EQ(Last(1).m_strOpponent, "Ann");
         EXPECT_EQ(Count({"data\\humanw.wav", ESoundMode::Async}), winCues) << text;
     }
 }
@@ -321,10 +323,9 @@ TEST(GameCodes, TheSameCodeGivesTheSameBoardAndDealsAndStaysInTheRecord) {
     }
     EXPECT_NE(seen[0], seen[1]);
     EXPECT_EQ(seen[2], seen[0]);
-    CGamePlayer ann(players.m_clock, FnMessage{}, players.m_files);
-    ann.m_strFile = "Ann0.ply";
-    ASSERT_TRUE(ann.Load("/g/players/"));
-    EXPECT_EQ(static_cast<const CGameStats&>(*ann.m_records.back()).m_strCode, seen[0].substr(0, 12));
+    const auto ann = players.Saved("Ann");
+    ASSERT_TRUE(ann);
+    EXPECT_EQ(Stats(ann->m_records.back()).m_strCode, seen[0].substr(0, 12));
 }
 
 // A beginner draws among the pieces the numbers reach, the better ones
@@ -332,18 +333,14 @@ TEST(GameCodes, TheSameCodeGivesTheSameBoardAndDealsAndStaysInTheRecord) {
 // record names the computer's level.
 TEST_F(CGameStateTest, AWeakerComputerDrawsItsPieceAndIsNamedInTheRecord) {
     m_players.Seat(0, "Ann");
-    CGameOptions options;
-    options.m_nLevel = kLevelBeginner;
-    options.m_bShowQuickInstructions = false;
-    m_game.StartGame(options);
+    Start(true, kLevelBeginner);
     Deal(0, 0, 0);
     m_game.OnPass();  // nothing to take: the computer's turn
     m_random.Deal(10, 2, 0);  // 12 at cells 34 and 13, ranked in that order
     m_random.m_draws.push_back(32767);
-    for (int tick = 0; tick < 15; ++tick) m_game.OnTimer();
+    Ticks(15);
     EXPECT_EQ(m_game.State().m_selectable, std::vector<int>{13});
     EXPECT_EQ(m_game.OnPieceClicked(13).m_eKind, CTakeOutcome::Taken);
     m_game.AbandonRecords();
-    EXPECT_EQ(m_players.m_files.m_files["/g/players/Ann0.ply"].find("the computer (beginner)") !=
-                  std::string::npos, true);
+    EXPECT_NE(m_players.File("Ann").find("the computer (beginner)"), std::string::npos);
 }

@@ -1,19 +1,11 @@
 #include <QAccessible>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
-#include "play/CGameDlg.h"
-#include "play/GameFixture.h"
 #include "shell/CGameSetupDlg.h"
 #include "shell/CTile.h"
 #include "support/CGameDriver.h"
-#include "support/CScriptedUser.h"
-#include "support/CSoundRecorder.h"
 
 namespace {
 
@@ -37,39 +29,18 @@ class TestKeyboard : public QObject {
 
 private slots:
     void aMoveByKeysIsAnnouncedOnceAndAnIdleTurnIsSilent() {
-        QTemporaryDir dir;
-        const QString previous = QDir::currentPath();
-        QDir(dir.path()).mkpath("data");
-        QDir::setCurrent(dir.path());
-        QFile file("data/ASMD.A");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(BoardText({-1, 14, 7, 12, 30, 1, 100, 9, 20, 5, 50}).c_str());
-        file.close();
-        CTestPlayers players;
-        players.Seat(0, "Ann");
-        CSoundRecorder sound;
-        CQueueRandom random;
-        CScriptedUser user;
-        CGameDlg dlg(players.m_app, sound, random, players.m_clock);
-        dlg.show();
-        QApplication::setActiveWindow(&dlg);
-        QVERIFY(QTest::qWaitForWindowActive(&dlg));
-        CGameOptions options;
-        options.m_nPieces = 10;
-        options.m_strName1 = "Ann";
-        options.m_bShowQuickInstructions = false;
-        dlg.Game().StartGame(options);
-        for (int i = 0; i < 500 && dlg.Commands().IsBusy(); ++i) QTest::qWait(10);
+        CGameDriver d;
+        CGameDlg& dlg = d.dlg;
+        QVERIFY(QApplication::activeWindow() == &dlg);
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         QAccessible::installUpdateHandler(Record);
-        CGameDriver d(dlg);
         const auto key = [&](Qt::Key k) { QTest::keyClick(dlg.focusWidget(), k); };
         const auto on = [&](QObject* object) {
             return int(std::count_if(g_events.begin(), g_events.end(),
                                      [&](const SEvent& e) { return e.object == object; }));
         };
 
-        random.Deal(3, 4, 2);
+        d.random.Deal(3, 4, 2);
         d.Ticks(1);
         g_events.clear();
         d.Ticks(13);  // the shuffle is drawn, not told
@@ -113,7 +84,6 @@ private slots:
         // The computer's deal: the focus is off the board meanwhile.
         QCOMPARE(dlg.focusWidget(), CDialogBuilder::Control(dlg, CGameDlg::IdPass));
         QAccessible::installUpdateHandler(nullptr);
-        QDir::setCurrent(previous);
     }
 
     // Tab goes down the players' column before the operators beside it.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
@@ -9,36 +10,61 @@
 #include "game/CCaseTable.h"
 #include "platform/CDialogBuilder.h"
 #include "play/CGameDlg.h"
+#include "play/GameFixture.h"
 #include "shell/CGameBoard.h"
 #include "shell/CGamePiece.h"
 #include "shell/COperatorButton.h"
+#include "support/CScriptedUser.h"
+#include "support/CSoundRecorder.h"
 
-// Plays the main window as a user would: clicks its buttons and pieces and
-// ticks its timer.
+// The main window, shown and active, on a board of ten pieces in the top rows of
+// its own (cell 0 stays empty: blocking draws of 0 land there), with draws and
+// answers scripted and sounds recorded; and a user who plays it by clicks and
+// timer ticks. Started, it holds a one-player game of ten pieces for Ann.
 class CGameDriver {
 public:
-    explicit CGameDriver(CGameDlg& dlg) : m_dlg(dlg) {}
+    explicit CGameDriver(bool bStart = true) {
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        if (!QTest::qWaitForWindowActive(&dlg)) qWarning("the main window is not active");
+        if (!bStart) return;
+        players.Seat(0, "Ann");
+        CGameOptions options;
+        options.m_nPieces = 10;
+        options.m_strName1 = "Ann";
+        options.m_bShowQuickInstructions = false;
+        dlg.Game().StartGame(options);
+        // The first paint, which finds the game started and opens nothing.
+        for (int i = 0; i < 500 && dlg.Commands().IsBusy(); ++i) QTest::qWait(10);
+    }
 
-    QPushButton* Button(int id) const { return CDialogBuilder::ControlAs<QPushButton>(m_dlg, id); }
+    CBoardFolder folder{BoardText({-1, 14, 7, 12, 30, 1, 100, 9, 20, 5, 50})};
+    CTestPlayers players;
+    CSoundRecorder sound;
+    CQueueRandom random;
+    CScriptedUser user;
+    CGameDlg dlg{players.m_app, sound, random, players.m_clock};
+
+    QPushButton* Button(int id) const { return CDialogBuilder::ControlAs<QPushButton>(dlg, id); }
     QPushButton* Number(int k) const {
         return Button(k < 3 ? CGameDlg::IdNumber0 + k : CGameDlg::IdFirstResult);
     }
     QPushButton* Slot(int s) const { return Button(CGameDlg::IdSlot0 + s); }
     COperatorButton* Operator(int nRow) const {
-        return CDialogBuilder::ControlAs<COperatorButton>(m_dlg, CGameDlg::IdOperator0 + nRow);
+        return CDialogBuilder::ControlAs<COperatorButton>(dlg, CGameDlg::IdOperator0 + nRow);
     }
     QString Text(int nId) const {
-        QWidget* control = CDialogBuilder::Control(m_dlg, nId);
+        QWidget* control = CDialogBuilder::Control(dlg, nId);
         return control ? control->property("text").toString() : QString();
     }
 
     static void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     void Ticks(int n) {
-        for (int i = 0; i < n; ++i) m_dlg.OnTimer();
+        for (int i = 0; i < n; ++i) dlg.OnTimer();
     }
     void Deal() { Ticks(15); }
     void ClickPiece(int nIndex) {
-        if (CGamePiece* piece = m_dlg.Board().Piece(nIndex)) Click(piece);
+        if (CGamePiece* piece = dlg.Board().Piece(nIndex)) Click(piece);
     }
 
     // Writes case k's equation: operators clicked round to the case's, numbers in
@@ -64,7 +90,7 @@ public:
 
     // A case reaching an untaken piece worth less than the best one, with that piece.
     std::optional<std::pair<int, int>> WeakerMove() const {
-        return WeakerMove(m_dlg.Game().Board(), m_dlg.Game().State().m_nBestNeighbours);
+        return WeakerMove(dlg.Game().Board(), dlg.Game().State().m_nBestNeighbours);
     }
     static std::optional<std::pair<int, int>> WeakerMove(const CBoard& board, int nBestNeighbours) {
         for (int nCase = 1; nCase <= kCases; ++nCase) {
@@ -80,23 +106,25 @@ public:
     }
 
     // Numbers a, b, c for which pred holds on the board as it stands (tried on a copy).
-    std::optional<std::array<int, 3>> FindDeal(
-        const std::function<bool(CBoard&, const CBestPiece&)>& pred) const {
-        CBoard board = m_dlg.Game().Board();
+    using Pred = std::function<bool(CBoard&, const CBestPiece&)>;
+    std::optional<std::array<int, 3>> FindDeal(const Pred& pred) const {
+        CBoard board = dlg.Game().Board();
         for (int a = 0; a <= 10; ++a)
             for (int b = 0; b <= 10; ++b)
                 for (int c = 0; c <= 10; ++c)
                     if (pred(board, board.FindBestPiece(a, b, c))) return std::array{a, b, c};
         return std::nullopt;
     }
+    void DealWhere(const Pred& pred) {
+        const auto numbers = FindDeal(pred);
+        QVERIFY(numbers);
+        random.Deal((*numbers)[0], (*numbers)[1], (*numbers)[2]);
+        Deal();
+    }
 
     // The deal's best move: composed and taken by a person, or the computer's piece clicked.
     void PlayBest() {
-        const CGameState::SState& state = m_dlg.Game().State();
-        if (!m_dlg.Game().IsComputersTurn()) Compose(state.m_nBestCase);
-        ClickPiece(state.m_nBestPiece);
+        if (!dlg.Game().IsComputersTurn()) Compose(dlg.Game().State().m_nBestCase);
+        ClickPiece(dlg.Game().State().m_nBestPiece);
     }
-
-private:
-    CGameDlg& m_dlg;
 };

@@ -7,12 +7,10 @@
 
 #include "platform/CModal.h"
 
-// Answers the questions a test's code puts to the user, in order, and records
-// every one of them; while it lives it is the answerer of CModal. Each Answer()
-// scripts the next request: a fixed result, or a handler that may work the dialog.
-// A request nobody scripted gets the answer that changes least (OK for an OK
-// box, No for a question, Cancel for a dialog) and is counted in Unscripted(),
-// so a test can assert that it scripted every question.
+// While it lives, answers the questions put to the user in order, each by a fixed
+// result or a handler that may work the dialog, and records them all. A request
+// nobody scripted gets the answer that changes least (OK for an OK box, No for a
+// question, Cancel for a dialog) and is counted in Unscripted().
 class CModalScript {
 public:
     using Handler = std::function<int(const CModal::SRequest&)>;
@@ -45,8 +43,7 @@ public:
 
 private:
     int Take(const CModal::SRequest& request) {
-        // Recorded before it is answered: an answer may itself raise a question.
-        m_requests.push_back(request);
+        m_requests.push_back(request);  // first: an answer may itself raise a question
         if (m_answers.empty()) {
             ++m_nUnscripted;
             return request.dialog                     ? CModal::IdCancel

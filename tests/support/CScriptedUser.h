@@ -13,9 +13,9 @@
 #include "platform/CModal.h"
 #include "support/PopOr.h"
 
-// Plays the user at every box and dialog of the game: answers questions and
-// the hint dialog from queues (or a chooser), OK to everything else, and logs
-// each request as "caption: text" (a message dialog's text is its static).
+// The user at every box and dialog: answers questions and the hint dialog from
+// queues (or a chooser), OK to the rest, and logs each request as "caption: text"
+// (a message dialog's text is its static).
 class CScriptedUser {
 public:
     static constexpr int kMessageText = 1041;
@@ -34,9 +34,10 @@ public:
     std::vector<std::string> m_log;
     std::function<void(const std::string&)> m_onLog;  // sees each entry as it is logged
 
-    bool Saw(const std::string& line) const {
-        return std::find(m_log.begin(), m_log.end(), line) != m_log.end();
+    int Count(const std::string& line) const {
+        return int(std::count(m_log.begin(), m_log.end(), line));
     }
+    bool Saw(const std::string& line) const { return Count(line) > 0; }
 
 private:
     int Answer(const CModal::SRequest& request) {
