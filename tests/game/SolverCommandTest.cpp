@@ -29,7 +29,7 @@ TEST(Solver, RefusesBadArgumentsWithTheUsageAndExitCodeTwo) {
             << testing::PrintToString(args);
 }
 
-TEST(Solver, PrintsEveryCaseWithItsShapeNumbersAndResult) {
+TEST(Solver, PrintsNoneForACaseTheSignRuleDropsAndMinusOneThousandAsAResult) {
     // A positive game drops the negative first row 2 - 5.
     EXPECT_THAT(Solve({"2", "5", "1", "S", "P"}),
                 HasSubstr("   3  (a - b) - c    (2 - 5) - 1                 none\n"));

@@ -1,23 +1,13 @@
 #pragma once
 
-#include <cstddef>
-#include <stdexcept>
 #include <vector>
 
 #include "platform/IRandom.h"
 
-// Hands out the given draws in order and fails loudly when a test did not
-// script enough of them.
-class CScriptedRandom : public IRandom {
-public:
+// Hands out the given draws in order; one more than a test scripted throws.
+struct CScriptedRandom : IRandom {
     explicit CScriptedRandom(std::vector<int> draws) : m_draws(std::move(draws)) {}
-    int Next() override {
-        if (m_next >= m_draws.size()) throw std::out_of_range("CScriptedRandom ran out of draws");
-        return m_draws[m_next++];
-    }
-    std::size_t Used() const { return m_next; }
-
-private:
+    int Next() override { return m_draws.at(m_nUsed++); }
     std::vector<int> m_draws;
-    std::size_t m_next = 0;
+    std::size_t m_nUsed = 0;
 };

@@ -1,14 +1,12 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "platform/ISound.h"
 
 // Records which cues were asked for, in order and mode, instead of playing them.
-class CSoundRecorder : public ISound {
-public:
+struct CSoundRecorder : ISound {
     using Cue = std::pair<std::string, ESoundMode>;
     void Play(const std::string& cue, ESoundMode mode) override { m_cues.emplace_back(cue, mode); }
     const std::vector<Cue>& Cues() const { return m_cues; }
