@@ -1,6 +1,6 @@
 #include "CSoak.h"
 
-#include "game/CCaseTable.h"
+#include "game/CMoveList.h"
 #include "game/SetupRules.h"
 #include "players/CGameStats.h"
 
@@ -79,19 +79,14 @@ void CSoak::HumanMove() {
     const CGameState::SState& state = m_game.State();
     const int roll = Percent();
     if (roll < 15) m_game.OnHint();
-    // A weaker move: some case reaching an untaken piece worth fewer points.
+    // A weaker move: a reachable piece worth fewer points than the best.
+    const auto& dealt = m_game.Equations().m_nNumber;
     int weakerCase = kUnset, weakerPiece = kUnset;
-    for (int nCase = 1; nCase <= kCases && weakerCase == kUnset; ++nCase) {
-        const std::optional<int> value = m_game.Board().CaseResult(nCase);
-        for (int index = 0; value && index < kCells; ++index) {
-            const CPiece& piece = m_game.Board().Piece(index);
-            if (piece.IsUntaken() && piece.m_nValue == *value &&
-                piece.m_nTakenNeighbours < state.m_nBestNeighbours) {
-                weakerCase = nCase;
-                weakerPiece = index;
-                break;
-            }
-        }
+    for (const CMove& move : CMoveList::For(m_game.Board(), dealt[0], dealt[1], dealt[2])) {
+        if (move.m_nPoints > state.m_nBestNeighbours) continue;
+        weakerCase = move.m_nCase;
+        weakerPiece = move.m_nIndex;
+        break;
     }
     if (state.m_nBestValue == kNoResult || roll < 25) {
         m_game.OnPass();
