@@ -1,11 +1,12 @@
-// tallyfold-strength [GAMES]      (GAMES per level: 1000)
+// tallyfold-strength [GAMES [PIECES]]   (GAMES per level: 1000; PIECES: 32)
 //
 // Plays seeded one-player games on the committed boards with no window: a
 // stand-in for player one always writes and takes the best piece (it never
 // passes while a piece is on offer, takes no hint), against the computer at
 // each level. Prints, per level, the stand-in's win rate and both sides' mean
-// points per move. Sizes, operators and signs vary from game to game as a
-// class's games would; the same games are played against every level.
+// points per move on full boards (PIECES), then the win rate on every board
+// size. Operators and signs vary from game to game as a class's games would;
+// the same games are played against every level.
 #include <unistd.h>
 
 #include <array>
@@ -28,12 +29,13 @@ public:
 
 struct SResult {
     int games = 0, wins = 0, ties = 0, unfinished = 0;
+    long catchUps = 0;  // the stand-in's deals that the catch-up rule made richer
     long moves[2] = {0, 0}, points[2] = {0, 0};
 };
 
 constexpr int kMaxMoves = 400;  // some boards hold pieces no deal reaches
 
-CGameOptions GameOptions(std::mt19937& pick, int nLevel) {
+CGameOptions GameOptions(std::mt19937& pick, int nLevel, int nPieces) {
     std::uniform_int_distribution<int> percent(0, 99);
     CGameOptions options;
     do {
@@ -41,7 +43,7 @@ CGameOptions GameOptions(std::mt19937& pick, int nLevel) {
                                            percent(pick) < 40};
         options.m_nSignMode = percent(pick) % 3;
     } while (BrokenSetupRule(options.m_operators, options.m_nSignMode) != ESetupRule::Valid);
-    options.m_nPieces = CGameOptions::PiecesForSize(percent(pick) % 4);
+    options.m_nPieces = nPieces;
     options.m_bShowQuickInstructions = false;
     options.m_nLevel = nLevel;
     return options;
@@ -51,16 +53,19 @@ void Play(CHeadlessGame& headless, const CGameOptions& options, std::uint32_t se
     CGameState& game = headless.Game();
     headless.m_bNextGame = false;
     game.StartGame(options, seed);
-    std::array<int, 2> before{};
     for (int move = 0; move < kMaxMoves && !headless.m_bNextGame; ++move) {
-        headless.Deal();
         const int mover = game.CurrentPlayer();
-        before = game.State().m_nScore;
+        const std::array<int, 2> before = game.State().m_nScore;
+        headless.Deal();
         const CGameState::SState& state = game.State();
-        if (state.m_nBestCase < 0) {
-            if (mover == 0) game.OnPass();  // the computer passes by itself
-        } else if (mover == 1 || headless.Compose(state.m_nBestCase)) {
-            game.OnPieceClicked(state.m_nBestPiece);
+        if (mover == 0 && !state.m_strBestValue.empty() && state.m_strBestValue.back() == '!') ++result.catchUps;
+        // A computer with nothing to take has passed inside its deal.
+        if (game.CurrentPlayer() == mover) {
+            if (state.m_nBestCase < 0) {
+                game.OnPass();
+            } else if (mover == 1 || headless.Compose(state.m_nBestCase)) {
+                game.OnPieceClicked(state.m_nBestPiece);
+            }
         }
         ++result.moves[mover];
         result.points[mover] += game.State().m_nScore[std::size_t(mover)] - before[std::size_t(mover)];
@@ -73,10 +78,32 @@ void Play(CHeadlessGame& headless, const CGameOptions& options, std::uint32_t se
     if (score[0] == score[1]) ++result.ties;
 }
 
+double WinRate(const SResult& result) {
+    const int finished = result.games - result.unfinished;
+    return 100.0 * result.wins / (finished ? finished : 1);
+}
+
+double PointsPerMove(const SResult& result, int side) {
+    return double(result.points[side]) / double(result.moves[side] ? result.moves[side] : 1);
+}
+
+SResult PlayLevel(CHeadlessGame& headless, int games, int nLevel, int nPieces) {
+    std::mt19937 pick(7);  // the same games for every level
+    SResult result;
+    for (int i = 0; i < games; ++i) {
+        const CGameOptions options = GameOptions(pick, nLevel, nPieces);
+        Play(headless, options, std::uint32_t(pick()), result);
+    }
+    return result;
+}
+
+constexpr int kLevels[] = {kLevelBeginner, kLevelIntermediate, kLevelExpert};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     const int games = argc > 1 ? std::atoi(argv[1]) : 1000;
+    const int pieces = argc > 2 ? std::atoi(argv[2]) : CGameOptions::PiecesForSize(3);
     if (chdir(TALLYFOLD_DATA_DIR "/..") != 0) {
         std::fprintf(stderr, "tallyfold-strength: cannot enter %s/..\n", TALLYFOLD_DATA_DIR);
         return 2;
@@ -85,22 +112,26 @@ int main(int argc, char* argv[]) {
     CSystemRandom random(1);
     CPlayerApp app({});
     CHeadlessGame headless(random, sound, app);
-    std::printf("%d games per level against a best-move stand-in:\n", games);
-    std::printf("%-13s %8s %8s %12s %16s %10s\n", "level", "wins", "ties", "win rate",
-                "points/move", "unfinished");
-    for (int level : {kLevelBeginner, kLevelIntermediate, kLevelExpert}) {
-        std::mt19937 pick(7);  // the same games for every level
-        SResult result;
-        for (int i = 0; i < games; ++i) {
-            const CGameOptions options = GameOptions(pick, level);
-            Play(headless, options, std::uint32_t(pick()), result);
-        }
-        const int finished = result.games - result.unfinished;
-        std::printf("%-13s %8d %8d %11.1f%% %7.2f vs %5.2f %10d\n", CGameOptions::LevelName(level),
-                    result.wins, result.ties, 100.0 * result.wins / (finished ? finished : 1),
-                    double(result.points[0]) / double(result.moves[0] ? result.moves[0] : 1),
-                    double(result.points[1]) / double(result.moves[1] ? result.moves[1] : 1),
+    std::printf("%d games of %d pieces per level against a best-move stand-in:\n", games, pieces);
+    std::printf("%-13s %8s %8s %12s %16s %10s %10s\n", "level", "wins", "ties", "win rate",
+                "points/move", "catch-up", "unfinished");
+    for (int level : kLevels) {
+        const SResult result = PlayLevel(headless, games, level, pieces);
+        std::printf("%-13s %8d %8d %11.1f%% %7.2f vs %5.2f %9.1f%% %10d\n", CGameOptions::LevelName(level),
+                    result.wins, result.ties, WinRate(result), PointsPerMove(result, 0),
+                    PointsPerMove(result, 1), 100.0 * double(result.catchUps) / double(result.moves[0] ? result.moves[0] : 1),
                     result.unfinished);
+    }
+    // Short games leave luck more room, so the levels part less on small boards.
+    std::printf("\nwin rate by board size (%d games each):\n%-13s", games, "level");
+    for (int nSize = 0; nSize < 4; ++nSize) std::printf(" %7d pcs", CGameOptions::PiecesForSize(nSize));
+    std::printf("\n");
+    for (int level : kLevels) {
+        std::printf("%-13s", CGameOptions::LevelName(level));
+        for (int nSize = 0; nSize < 4; ++nSize) {
+            std::printf(" %10.1f%%", WinRate(PlayLevel(headless, games, level, CGameOptions::PiecesForSize(nSize))));
+        }
+        std::printf("\n");
     }
     return 0;
 }
