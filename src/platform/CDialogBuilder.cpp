@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -150,8 +152,10 @@ void CDialogBuilder::Build(QDialog& dialog) const {
     dialog.setFixedSize(ToPixels(QRect(QPoint(0, 0), m_template.size), units).size());
 
     QButtonGroup* radios = nullptr;
+    std::vector<QWidget*> widgets;
     for (const SControlTemplate& control : m_template.controls) {
         QWidget* widget = CreateControl(dialog, control);
+        widgets.push_back(widget);
         widget->setProperty(kIdProperty, control.id);
         if (control.id != -1) widget->setObjectName(QStringLiteral("id%1").arg(control.id));
         widget->setGeometry(ToPixels(control.rect, units));
@@ -170,6 +174,33 @@ void CDialogBuilder::Build(QDialog& dialog) const {
             radios = nullptr;
         }
         if (radio) radios->addButton(radio, control.id);
+    }
+    DescribeByGroupBoxes(widgets);
+}
+
+void CDialogBuilder::DescribeByGroupBoxes(const std::vector<QWidget*>& widgets) const {
+    // A group box only frames its controls, so a screen reader would say "Quick"
+    // without "Game Size": each control inside one takes its caption as its
+    // description. The smallest box comes first, so a nested box names its own.
+    std::vector<std::size_t> boxes;
+    for (std::size_t i = 0; i < m_template.controls.size(); ++i) {
+        const SControlTemplate& control = m_template.controls[i];
+        if (control.kind == QLatin1String("groupbox") && !control.caption.isEmpty())
+            boxes.push_back(i);
+    }
+    const auto area = [this](std::size_t i) {
+        const QRect& rect = m_template.controls[i].rect;
+        return rect.width() * rect.height();
+    };
+    std::stable_sort(boxes.begin(), boxes.end(),
+                     [&](std::size_t a, std::size_t b) { return area(a) < area(b); });
+    for (std::size_t box : boxes) {
+        const QRect& frame = m_template.controls[box].rect;
+        for (std::size_t i = 0; i < widgets.size(); ++i) {
+            if (i == box || !frame.contains(m_template.controls[i].rect)) continue;
+            if (widgets[i]->accessibleDescription().isEmpty())
+                widgets[i]->setAccessibleDescription(m_template.controls[box].caption);
+        }
     }
 }
 

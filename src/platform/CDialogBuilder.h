@@ -4,6 +4,7 @@
 #include <QRect>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "platform/CDialogTemplate.h"
 
@@ -41,7 +42,8 @@ constexpr int kUnitsPerBaseY = 8;
 // groupbox QGroupBox (kept below its siblings and transparent to the mouse, as
 // group boxes merely frame), static QLabel (plain text, top aligned, word wrap),
 // frame QFrame, icon an empty QLabel, edit QLineEdit (QPlainTextEdit when "multiline"),
-// listbox QListWidget.
+// listbox QListWidget. Every control inside a captioned group box's rectangle
+// has that caption as its accessible description, unless it has one already.
 //
 // Buttons 1 and 2 end the dialog through accept() and reject(); a dialog that
 // checks its input before closing overrides those.
@@ -82,6 +84,8 @@ public:
 
 private:
     QWidget* CreateControl(QDialog& dialog, const SControlTemplate& control) const;
+    // widgets[i] is the widget made for control i of the template.
+    void DescribeByGroupBoxes(const std::vector<QWidget*>& widgets) const;
 
     CDialogTemplate m_template;
     std::map<int, Factory> m_factories;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "shell/CAppPalette.h"
+#include "shell/CBoardAccessible.h"
 #include "shell/CGamePiece.h"
 #include "shell/CSystemColors.h"
 #include "shell/CTile.h"
@@ -24,7 +25,10 @@ CGameBoard::CGameBoard(QWidget* parent)
     : QWidget(parent),
       m_brEnabled(CAppPalette::Brush(CAppPalette::LightYellow)),
       m_brDisabled(QColor(255, 0, 0)),
-      m_timer(kBlinkMs, [this] { OnTimer(); }) {}
+      m_timer(kBlinkMs, [this] { OnTimer(); }) {
+    // Screen readers see the board as a table of its cells.
+    CBoardAccessible::Install();
+}
 
 CGameBoard::~CGameBoard() {
     SetHighlights({}, {});
@@ -46,6 +50,21 @@ CGamePiece* CGameBoard::Piece(int nIndex) const {
 
 CTile* CGameBoard::Tile(int nIndex) const {
     return CBoard::IsIndex(nIndex) ? m_markers[std::size_t(nIndex)] : nullptr;
+}
+
+QWidget* CGameBoard::CellWidget(int nIndex) const {
+    CGamePiece* piece = Piece(nIndex);
+    if (piece && !piece->isHidden()) return piece;
+    if (CTile* tile = Tile(nIndex)) return tile;
+    return piece;
+}
+
+int CGameBoard::IndexOf(const QWidget* pCell) const {
+    for (int index = 0; pCell && index < kCells; ++index) {
+        if (m_pieces[std::size_t(index)] == pCell || m_markers[std::size_t(index)] == pCell)
+            return index;
+    }
+    return -1;
 }
 
 void CGameBoard::Rebuild() {

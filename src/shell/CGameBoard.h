@@ -37,6 +37,11 @@ public:
     // Null when the cell has no piece.
     CGamePiece* Piece(int nIndex) const;
     CTile* Tile(int nIndex) const;
+    // What a cell shows: its piece, else the tile that took its place; null
+    // for a cell with no piece.
+    QWidget* CellWidget(int nIndex) const;
+    // The board index of a piece or tile, -1 for any other widget.
+    int IndexOf(const QWidget* pCell) const;
 
     // The model holds a new board: every cell is made again, untaken.
     void Rebuild();

@@ -1,0 +1,73 @@
+#include "shell/CBoardCellAccessible.h"
+
+#include <QAbstractButton>
+
+#include "game/CBoard.h"
+#include "shell/CGameBoard.h"
+#include "shell/CGamePiece.h"
+
+CBoardCellAccessible::CBoardCellAccessible(QWidget* pCell)
+    : QAccessibleWidget(
+          pCell, qobject_cast<CGamePiece*>(pCell) ? QAccessible::Button : QAccessible::Cell) {}
+
+CGameBoard* CBoardCellAccessible::Board() const {
+    return qobject_cast<CGameBoard*>(widget()->parentWidget());
+}
+
+int CBoardCellAccessible::Index() const {
+    const CGameBoard* board = Board();
+    return board ? board->IndexOf(widget()) : -1;
+}
+
+QAccessible::Role CBoardCellAccessible::role() const {
+    return qobject_cast<CGamePiece*>(widget()) ? QAccessible::Button : QAccessible::Cell;
+}
+
+QString CBoardCellAccessible::text(QAccessible::Text t) const {
+    const QString text = QAccessibleWidget::text(t);
+    // A board shown without the main window's names still reads its captions.
+    if (text.isEmpty() && t == QAccessible::Name) {
+        if (auto* button = qobject_cast<QAbstractButton*>(widget())) return button->text();
+    }
+    return text;
+}
+
+QAccessible::State CBoardCellAccessible::state() const {
+    QAccessible::State state = QAccessibleWidget::state();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget())) state.pressed = button->isDown();
+    return state;
+}
+
+void* CBoardCellAccessible::interface_cast(QAccessible::InterfaceType t) {
+    if (t == QAccessible::TableCellInterface)
+        return static_cast<QAccessibleTableCellInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+}
+
+QStringList CBoardCellAccessible::actionNames() const {
+    QStringList names = QAccessibleWidget::actionNames();
+    if (qobject_cast<QAbstractButton*>(widget()) && widget()->isEnabled())
+        names.prepend(pressAction());
+    return names;
+}
+
+void CBoardCellAccessible::doAction(const QString& actionName) {
+    auto* button = qobject_cast<QAbstractButton*>(widget());
+    if (actionName != pressAction() || !button) return QAccessibleWidget::doAction(actionName);
+    // As a button pressed by a tool: the click comes after the call has returned.
+    if (button->isEnabled()) button->animateClick();
+}
+
+int CBoardCellAccessible::columnIndex() const {
+    const int index = Index();
+    return index < 0 ? -1 : index % kColumns;
+}
+
+int CBoardCellAccessible::rowIndex() const {
+    const int index = Index();
+    return index < 0 ? -1 : index / kColumns;
+}
+
+QAccessibleInterface* CBoardCellAccessible::table() const {
+    return QAccessible::queryAccessibleInterface(Board());
+}
