@@ -108,18 +108,6 @@ private slots:
         QVERIFY(drawn(3, 1, 0).first != plain);
         QVERIFY(drawn(3, 1000, 1).first != plain);
     }
-
-    // TALLYFOLD_SCREENSHOT=file.png saves the dialog with 40 games, and file-dark.png dark.
-    void screenshot() {
-        const QString path = qEnvironmentVariable("TALLYFOLD_SCREENSHOT");
-        if (path.isEmpty()) QSKIP("TALLYFOLD_SCREENSHOT not set");
-        Games(40);
-        Run([&](Dlg& dlg) {
-            QVERIFY(dlg.grab().save(path));
-            dlg.setPalette(QPalette(QColor(0x31, 0x36, 0x3b)));  // a dark desktop's
-            QVERIFY(dlg.grab().save(QString(path).replace(".png", "-dark.png")));
-        });
-    }
 };
 
 QTEST_MAIN(StatsChartTest)
