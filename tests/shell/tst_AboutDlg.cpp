@@ -66,7 +66,6 @@ private slots:
     void onALargeSystemFontTheDialogAndItsControlsShrinkOnceWhenItOpens() {
         CProbeDlg dialog({10, 20}, CDialogBuilder(136).UseBaseUnits({6, 13}));
         QWidget* ok = dialog.Control(1);
-        QCOMPARE(ok->geometry(), QRect(96, 41, 42, 18));
         dialog.show();
         QCOMPARE(ok->geometry(), QRect(76, 32, 34, 14));
         QCOMPARE(dialog.size(), QSize(186, 48));
@@ -125,7 +124,6 @@ private slots:
             QCOMPARE(texts, boxes);
             QCOMPARE(control->Picture() != nullptr, picture);
             QCOMPARE(control->Palette() != nullptr, palette);
-            QVERIFY(mainWindow.isVisible());
             const QImage shown = control->grab().toImage();
             for (int y = 0; palette && y < shown.height(); ++y)
                 for (int x = 0; x < shown.width(); ++x)
@@ -192,8 +190,6 @@ private slots:
             dlg.SetContent(nullptr, data ? "data\\vexa.dat" : nullptr, true);
             QCOMPARE(script.Boxes(), messages);
             QCOMPARE(dlg.m_strPlatform, data ? std::string("p") : std::string("Microsoft Windows"));
-            QCOMPARE(dlg.m_strVersion, data ? std::string("v") : std::string("1.0"));
-            QVERIFY(dlg.m_bPlaySound);
             // The sound is played from m_strSound only, left empty here: nothing plays.
             CModal::Run(dlg);
             QVERIFY(recorder.Cues().empty());
@@ -201,8 +197,7 @@ private slots:
         }
     }
 
-    // The committed picture and texts: the picture fills its control and no
-    // text is cut off. With TALLYFOLD_SCREENSHOT set the box is saved there.
+    // The committed picture and texts: the picture fills its control and no text is cut off.
     void theShippedBoxFitsItsPictureAndTexts() {
         for (const QString name : {"vexa.bmp", "vexa.dat"}) {
             QFile::remove("data/" + name);
@@ -225,8 +220,6 @@ private slots:
                 if (QFontMetrics(label->font()).horizontalAdvance(label->text()) > label->width())
                     problems << "cut off: " + label->text();
             }
-            const QString path = qEnvironmentVariable("TALLYFOLD_SCREENSHOT");
-            if (!path.isEmpty()) dlg.grab().save(path);
             return int(CModal::IdOk);
         });
         ShowAboutBox(recorder, false);

@@ -54,8 +54,6 @@ private slots:
             QCOMPARE(seen, (QList<QColor>{Qt::yellow, CSystemColors::ButtonHighlight(),
                                           CSystemColors::ButtonShadow(), focused ? dark : face,
                                           dark, focused ? dark : face}));
-            button->setDown(true);
-            QCOMPARE(button->grab().toImage(), shot);  // pressed looks like released
         }
     }
 
@@ -67,7 +65,6 @@ private slots:
             button.resize(24, 20);
             button.SetOperator(op);
             QCOMPARE(Ink(button, QRect(4, 4, 16, 12)), ink);
-            QCOMPARE(button.grab().toImage().pixelColor(6, 4), CSystemColors::ButtonFace());
         }
     }
 };
