@@ -2,6 +2,7 @@
 
 #include "play/CHintDlg.h"
 #include "play/CMoveCoachWnd.h"
+#include "shell/CGameSetupDlg.h"
 #include "support/CGameDriver.h"
 
 namespace {
@@ -129,8 +130,11 @@ private slots:
         d.user.m_answers = {true, false};
         d.user.m_onLog = [&](const std::string& line) {
             if (line.rfind("Confirm Pass", 0) == 0) d.dlg.RequestNewGame(false);
-            if (line.rfind("Tallyfold! Game Setup", 0) == 0)
-                QVERIFY(d.user.Saw("Better Move: There was a better move.\nWould you like to see it?"));
+            if (line.rfind("Tallyfold! Game Setup", 0) != 0) return;
+            QVERIFY(d.user.Saw("Better Move: There was a better move.\nWould you like to see it?"));
+            // A game is in progress: the setup offers Cancel.
+            auto* setup = d.dlg.findChild<CGameSetupDlg*>();
+            QVERIFY(setup && CDialogBuilder::Control(*setup, CModal::IdCancel)->isVisibleTo(setup));
         };
         d.Click(d.Button(CGameDlg::IdPass));
         QVERIFY(d.user.Saw("Tallyfold! Game Setup: "));
