@@ -242,6 +242,7 @@ TEST_F(CGameStateTest, TheSameCodeGivesTheSameBoardAndDealsAndStaysInTheRecord) 
         seen.push_back(state.State().m_strCode + cells + state.Equations().m_strNumber[0] +
                        state.Equations().m_strNumber[1] + state.Equations().m_strNumber[2]);
     }
+    EXPECT_NE(seen[0], seen[1]);
     EXPECT_EQ(seen[2], seen[0]);
     const auto ann = m_players.Saved("Ann");
     ASSERT_TRUE(ann);
