@@ -1,5 +1,6 @@
 #include <qpa/qwindowsysteminterface.h>
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPushButton>
 #include <QtTest>
@@ -16,11 +17,50 @@ void Wait(int ms) {
     CSyncCue::Wait(loop);
 }
 
+// The ticks of a timer, each with when it came and whether a cue was playing.
+struct STicks {
+    QElapsedTimer clock;
+    QList<qint64> at;
+    int duringCue = 0;
+    void Tick() {
+        at << clock.elapsed();
+        if (CSyncCue::IsPlaying()) ++duringCue;
+    }
+    int Between(qint64 from, qint64 to) const {
+        return int(
+            std::count_if(at.begin(), at.end(), [&](qint64 t) { return t >= from && t < to; }));
+    }
+};
+
 }  // namespace
 
 class TestCueTimer : public QObject {
     Q_OBJECT
 private slots:
+    // The first tick, at 200 ms, starts a wait to 700 ms: the ticks due at 400
+    // and 600 ms fall in it, the next regular one is due at 800 ms.
+    void ticksDueDuringACueComeAfterItAsOne() {
+        STicks ticks;
+        qint64 start = 0, end = 0;
+        CCueTimer timer(200, [&] {
+            ticks.Tick();
+            if (ticks.at.size() > 1) return;
+            QTimer::singleShot(0, [&] {
+                start = ticks.clock.elapsed();
+                Wait(500);
+                end = ticks.clock.elapsed();
+            });
+        });
+        ticks.clock.start();
+        timer.Start();
+        QVERIFY(timer.IsActive());
+        QTest::qWait(920);
+        QCOMPARE(ticks.duringCue, 0);
+        QCOMPARE(ticks.Between(start + 1, end), 0);
+        QCOMPARE(ticks.Between(end, end + 50), 1);
+        QCOMPARE(ticks.Between(end, ticks.clock.elapsed()), 2);
+    }
+
     // Another handler, as a take does, plays two cues in a row: no tick comes
     // between them or during the second, one comes once that handler returns.
     // (A timer's own handler is never ticked again while it runs.)
