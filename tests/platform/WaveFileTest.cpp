@@ -18,12 +18,7 @@ Bytes Written(std::size_t samples) {
 
 }  // namespace
 
-TEST(WaveFile, WrittenSamplesReadBackUnchangedAndLastAsLongAsTheyShould) {
-    const CWaveFile written(22050, {0, 1, -1, 32767, -32768, 1234, -4321});
-    const auto read = CWaveFile::Parse(written.Bytes());
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->Data(), written.Data());
-    // Rounded up to whole milliseconds.
+TEST(WaveFile, LastsAsLongAsItsSamplesRoundedUpToWholeMilliseconds) {
     EXPECT_EQ(CWaveFile(22050, std::vector<std::int16_t>(1)).DurationMs(), 1);
 }
 

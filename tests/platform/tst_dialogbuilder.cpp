@@ -1,6 +1,5 @@
 #include <QDialog>
 #include <QDir>
-#include <QFontDatabase>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -85,14 +84,6 @@ private slots:
             setup->findChild<QPushButton*>(QString("id%1").arg(id))->click();
             QCOMPARE(setup->result(), id == 1 ? int(QDialog::Accepted) : int(QDialog::Rejected));
         }
-    }
-
-    void aMissingFontFallsBackToTheDesktopSansAtTheTemplateSize() {
-        CDialogTemplate data = CDialogTemplate::Load(136);
-        data.fontName = QStringLiteral("No Such Font Family");
-        const QFont font = CDialogBuilder(data).Font();
-        QCOMPARE(font.family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-        QCOMPARE(font.pointSize(), 10);
     }
 
     void aDamagedTemplateIsReportedByName() {
