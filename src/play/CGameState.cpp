@@ -423,6 +423,8 @@ void CGameState::GameOver() {
     const int one = m_s.m_nScore[0];
     const int two = m_s.m_nScore[1];
     EndRecords(true, two >= one, two <= one);
+    // Written now, so a finished game is not lost with the run before the next save.
+    SaveRecords();
     std::string text = "It is a tie!";
     if (one > two) {
         CSoundCues::Play(m_sound, SoundOn(), ECue::HumanWins);
