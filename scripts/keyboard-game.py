@@ -72,9 +72,9 @@ def texts(w):
     return [acc.name for acc in walk(w) if acc.name]
 
 
-def key(*names):
-    # With no window manager nothing gives a window the focus when another closes.
-    title = active()[0] or "Tallyfold! ("
+def key(*names, window=None):
+    # With no window manager nothing gives a window the focus when another opens or closes.
+    title = window or active()[0] or "Tallyfold! ("
     pattern = "^" + re.escape(title) + ("" if title.endswith("(") else "$")
     ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern],
                          capture_output=True, text=True).stdout.split()
@@ -127,6 +127,13 @@ def choose(group, wanted):
     sys.exit(f"could not choose {wanted}")
 
 
+def shot(name):
+    """With SHOTS set, the screen as a PNG in that folder."""
+    if os.environ.get("SHOTS"):
+        time.sleep(0.5)
+        subprocess.run(["import", "-window", "root", os.path.join(os.environ["SHOTS"], name + ".png")])
+
+
 def setup(level):
     wait_for(lambda: active()[0] == "Tallyfold! Game Setup") or sys.exit("no setup dialog")
     choose(["One Player", "Two Players"], "One Player")
@@ -138,6 +145,7 @@ def setup(level):
     ops = [words[acc.name] for acc in walk(w) if acc.name in words and has(acc, pyatspi.STATE_CHECKED)]
     chosen = [acc.name for acc in walk(w) if acc.getRoleName() == "radio button" and has(acc, pyatspi.STATE_CHECKED)]
     print(f"  setup by keys: {', '.join(chosen)}; operators {' '.join(ops)}")
+    shot("setup-" + level.lower())
     key("Return")
     return {"ops": ops, "positive": False}
 
@@ -150,9 +158,12 @@ def main_window():
 
 
 def named(prefix):
-    for acc in walk(main_window()):
-        if acc.name.startswith(prefix):
-            return acc.name
+    try:
+        for acc in walk(main_window()):
+            if acc.name.startswith(prefix):
+                return acc.name
+    except Exception:  # the window is changing under us
+        pass
     return ""
 
 
@@ -203,11 +214,16 @@ def answer_boxes(log):
     if w is None or title.startswith("Tallyfold! ("):
         return None
     shown = " / ".join(t for t in texts(w) if t not in ("OK", "Yes", "No", title))
-    log.append(f"  box \"{title}\": {shown}")
-    if title == "Tallyfold! Game Setup":
-        return title
+    say(log, f"  box \"{title}\": {shown}")
+    if title in ("Tallyfold! Game Setup", "All Moves"):
+        return None if title == "All Moves" else title
     key("Escape" if title.endswith("Help") else "Return")
     return title
+
+
+def say(log, line):
+    print(line, flush=True)
+    log.append(line)
 
 
 def take():
@@ -235,7 +251,12 @@ def play(level, options):
         if turn.startswith("Computer"):
             choice = take()
             computer_moves += 1
-            log.append(f"  computer {numbers}: takes {choice}")
+            say(log, f"  computer {numbers}: takes {choice}")
+            if computer_moves == 1 and os.environ.get("SHOTS"):
+                key("ctrl+m")  # the move coach on the computer's move
+                shot("coach-" + level.lower())
+                key("Escape", window="All Moves")
+                wait_for(lambda: active()[0] != "All Moves", 5)
             wait_for(lambda: named("Computer's turn") == "" or answer_boxes(log) is not None, 10)
             continue
         start = focused()
@@ -248,13 +269,13 @@ def play(level, options):
             if wait_for(lambda: named("Result: ") == f"Result: {value}"
                         and "Can be taken" in named("Kiki's turn"), 2):
                 target = take()
-                log.append(f"  Kiki {numbers} (focus at {start!r}): {equations}, takes {target}")
+                say(log, f"  Kiki {numbers} (focus at {start!r}): {equations}, takes {target}")
                 made = True
                 break
             key("BackSpace", "BackSpace", "BackSpace", "BackSpace")
         if not made:
             key("p")
-            log.append(f"  Kiki {numbers}: passes")
+            say(log, f"  Kiki {numbers}: passes")
         human_moves += 1
         wait_for(lambda: not named("Kiki's turn").startswith("Kiki's turn. Numbers")
                  or answer_boxes(log) is not None, 10)
@@ -285,7 +306,6 @@ def run(level):
                 key("Return")
         log, human, computer, scores = play(level, options)
         print(f"{level} ({' '.join(options['ops'])}): {human} moves by Kiki, {computer} by the computer; final {scores}")
-        print("\n".join(log))
         # Quit Game in the next game's setup, confirmed: the records are saved.
         tab_to(["Quit Game"])
         key("space")
