@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 
-#include "game/CBoard.h"
 #include "shell/CGameBoard.h"
 #include "shell/CGamePiece.h"
 
@@ -10,12 +9,12 @@ CBoardCellAccessible::CBoardCellAccessible(QWidget* pCell)
     : QAccessibleWidget(
           pCell, qobject_cast<CGamePiece*>(pCell) ? QAccessible::Button : QAccessible::Cell) {}
 
-CGameBoard* CBoardCellAccessible::Board() const {
+CGameBoard* CBoardCellAccessible::CellBoard() const {
     return qobject_cast<CGameBoard*>(widget()->parentWidget());
 }
 
-int CBoardCellAccessible::Index() const {
-    const CGameBoard* board = Board();
+int CBoardCellAccessible::CellIndex() const {
+    const CGameBoard* board = CellBoard();
     return board ? board->IndexOf(widget()) : -1;
 }
 
@@ -56,18 +55,4 @@ void CBoardCellAccessible::doAction(const QString& actionName) {
     if (actionName != pressAction() || !button) return QAccessibleWidget::doAction(actionName);
     // As a button pressed by a tool: the click comes after the call has returned.
     if (button->isEnabled()) button->animateClick();
-}
-
-int CBoardCellAccessible::columnIndex() const {
-    const int index = Index();
-    return index < 0 ? -1 : index % kColumns;
-}
-
-int CBoardCellAccessible::rowIndex() const {
-    const int index = Index();
-    return index < 0 ? -1 : index / kColumns;
-}
-
-QAccessibleInterface* CBoardCellAccessible::table() const {
-    return QAccessible::queryAccessibleInterface(Board());
 }

@@ -2,7 +2,6 @@
 
 #include <QWindow>
 
-#include "game/GameConstants.h"
 #include "shell/CGameBoard.h"
 
 CEmptyCellAccessible::CEmptyCellAccessible(CGameBoard* pBoard, int nIndex)
@@ -31,16 +30,4 @@ QAccessible::State CEmptyCellAccessible::state() const {
 void* CEmptyCellAccessible::interface_cast(QAccessible::InterfaceType t) {
     return t == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
                                                 : nullptr;
-}
-
-int CEmptyCellAccessible::columnIndex() const {
-    return m_nIndex % kColumns;
-}
-
-int CEmptyCellAccessible::rowIndex() const {
-    return m_nIndex / kColumns;
-}
-
-QAccessibleInterface* CEmptyCellAccessible::table() const {
-    return QAccessible::queryAccessibleInterface(m_pBoard.data());
 }

@@ -3,11 +3,13 @@
 #include <QAccessibleInterface>
 #include <QPointer>
 
+#include "shell/CBoardCell.h"
+
 class CGameBoard;
 
 // A board cell with no piece to assistive tools: nothing but its place, so a
 // reader moving through the table hears the gap instead of skipping it.
-class CEmptyCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class CEmptyCellAccessible : public QAccessibleInterface, public CBoardCell {
 public:
     CEmptyCellAccessible(CGameBoard* pBoard, int nIndex);
 
@@ -26,14 +28,9 @@ public:
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType t) override;
 
-    bool isSelected() const override { return false; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override;
-    int rowIndex() const override;
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface* table() const override;
+protected:
+    CGameBoard* CellBoard() const override { return m_pBoard.data(); }
+    int CellIndex() const override { return m_nIndex; }
 
 private:
     QPointer<CGameBoard> m_pBoard;
