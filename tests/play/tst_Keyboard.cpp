@@ -54,7 +54,8 @@ private slots:
         // (3 + 4) * 2: the operator key sets the second row, the first being full;
         // the focus goes to the grey piece.
         g_events.clear();
-        for (Qt::Key k : {Qt::Key_3, Qt::Key_4, Qt::Key_R, Qt::Key_Asterisk, Qt::Key_2}) key(k);
+        for (Qt::Key k : {Qt::Key_3, Qt::Key_Plus, Qt::Key_4, Qt::Key_R, Qt::Key_Asterisk, Qt::Key_2})
+            key(k);
         QCOMPARE(d.Text(CGameDlg::IdResult2), QString("14"));
         QCOMPARE(d.Operator(1)->accessibleName(), QString("Second operator: times"));
         QCOMPARE(d.Number(3)->accessibleName(), QString("First result: 7"));
@@ -70,7 +71,7 @@ private slots:
         QCOMPARE(int(g_events.size()), 0);
 
         // The arrows go round the board, N back to the grey piece.
-        for (Qt::Key k : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}) key(k);
+        for (Qt::Key k : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down}) key(k);
         QCOMPARE(dlg.Board().FocusedIndex(), 8);
         key(Qt::Key_N);
         QCOMPARE(dlg.Board().FocusedIndex(), 1);
