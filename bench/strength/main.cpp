@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <string>
 
 #include "CHeadlessGame.h"
 #include "game/SetupRules.h"
@@ -58,7 +59,9 @@ void Play(CHeadlessGame& headless, const CGameOptions& options, std::uint32_t se
         const std::array<int, 2> before = game.State().m_nScore;
         headless.Deal();
         const CGameState::SState& state = game.State();
-        if (mover == 0 && !state.m_strBestValue.empty() && state.m_strBestValue.back() == '!') ++result.catchUps;
+        // The deal marks a set kept by the catch-up rule with "!" on its diagnostic.
+        const std::string& kept = state.m_strBestValue;
+        if (mover == 0 && !kept.empty() && kept.back() == '!') ++result.catchUps;
         // A computer with nothing to take has passed inside its deal.
         if (game.CurrentPlayer() == mover) {
             if (state.m_nBestCase < 0) {
@@ -83,8 +86,9 @@ double WinRate(const SResult& result) {
     return 100.0 * result.wins / (finished ? finished : 1);
 }
 
-double PointsPerMove(const SResult& result, int side) {
-    return double(result.points[side]) / double(result.moves[side] ? result.moves[side] : 1);
+// Of a side's moves: its points per move, or (times 100) the stand-in's catch-up share.
+double PerMove(const SResult& result, int side, long total) {
+    return double(total) / double(result.moves[side] ? result.moves[side] : 1);
 }
 
 SResult PlayLevel(CHeadlessGame& headless, int games, int nLevel, int nPieces) {
@@ -117,19 +121,21 @@ int main(int argc, char* argv[]) {
                 "points/move", "catch-up", "unfinished");
     for (int level : kLevels) {
         const SResult result = PlayLevel(headless, games, level, pieces);
-        std::printf("%-13s %8d %8d %11.1f%% %7.2f vs %5.2f %9.1f%% %10d\n", CGameOptions::LevelName(level),
-                    result.wins, result.ties, WinRate(result), PointsPerMove(result, 0),
-                    PointsPerMove(result, 1), 100.0 * double(result.catchUps) / double(result.moves[0] ? result.moves[0] : 1),
-                    result.unfinished);
+        std::printf("%-13s %8d %8d %11.1f%% %7.2f vs %5.2f %9.1f%% %10d\n",
+                    CGameOptions::LevelName(level), result.wins, result.ties, WinRate(result),
+                    PerMove(result, 0, result.points[0]), PerMove(result, 1, result.points[1]),
+                    100.0 * PerMove(result, 0, result.catchUps), result.unfinished);
     }
     // Short games leave luck more room, so the levels part less on small boards.
     std::printf("\nwin rate by board size (%d games each):\n%-13s", games, "level");
-    for (int nSize = 0; nSize < 4; ++nSize) std::printf(" %7d pcs", CGameOptions::PiecesForSize(nSize));
+    for (int nSize = 0; nSize < 4; ++nSize)
+        std::printf(" %7d pcs", CGameOptions::PiecesForSize(nSize));
     std::printf("\n");
     for (int level : kLevels) {
         std::printf("%-13s", CGameOptions::LevelName(level));
         for (int nSize = 0; nSize < 4; ++nSize) {
-            std::printf(" %10.1f%%", WinRate(PlayLevel(headless, games, level, CGameOptions::PiecesForSize(nSize))));
+            const int nPieces = CGameOptions::PiecesForSize(nSize);
+            std::printf(" %10.1f%%", WinRate(PlayLevel(headless, games, level, nPieces)));
         }
         std::printf("\n");
     }

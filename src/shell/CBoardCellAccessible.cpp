@@ -5,6 +5,7 @@
 #include "shell/CGameBoard.h"
 #include "shell/CGamePiece.h"
 
+// A widget stays a piece or a tile for its life, so the role is fixed here.
 CBoardCellAccessible::CBoardCellAccessible(QWidget* pCell)
     : QAccessibleWidget(
           pCell, qobject_cast<CGamePiece*>(pCell) ? QAccessible::Button : QAccessible::Cell) {}
@@ -16,10 +17,6 @@ CGameBoard* CBoardCellAccessible::CellBoard() const {
 int CBoardCellAccessible::CellIndex() const {
     const CGameBoard* board = CellBoard();
     return board ? board->IndexOf(widget()) : -1;
-}
-
-QAccessible::Role CBoardCellAccessible::role() const {
-    return qobject_cast<CGamePiece*>(widget()) ? QAccessible::Button : QAccessible::Cell;
 }
 
 QString CBoardCellAccessible::text(QAccessible::Text t) const {

@@ -14,7 +14,6 @@ public:
     // pCell is a piece or a tile of a board.
     explicit CBoardCellAccessible(QWidget* pCell);
 
-    QAccessible::Role role() const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType t) override;
